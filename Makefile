@@ -1,0 +1,54 @@
+# make run   - install what is missing, build, start the program
+#              (without a display: play a short round offscreen and save screenshots)
+# make test  - install what is missing, build, run every test
+# make bench - install what is missing, build optimised, run the benchmarks
+
+BUILD   ?= build
+JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+SUDO    := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+# Debian 12 packages. The SQLite driver of Qt is only recommended by Qt, so it
+# is named; without a CJK font every Chinese character is drawn as a box.
+PACKAGES = cmake g++ make pkg-config \
+           qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-webengine-dev \
+           fonts-wqy-microhei
+BENCH_PACKAGES = xvfb xauth
+
+.PHONY: run test bench build deps bench-deps clean
+
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		$(BUILD)/tallowby; \
+	else \
+		echo "No display: playing a short round offscreen."; \
+		QT_QPA_PLATFORM=offscreen $(BUILD)/tallowby-screenshots $(BUILD)/screenshots; \
+	fi
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: bench-deps build
+	@echo "Generating one page of each 加减乘除 type (ms per page):"
+	$(BUILD)/bench_generate -csv
+	@if command -v xvfb-run >/dev/null; then \
+		xvfb-run -a $(BUILD)/bench_startup; \
+	else \
+		QT_QPA_PLATFORM=offscreen $(BUILD)/bench_startup; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:" $$missing; \
+		$(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+bench-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
+
+clean:
+	rm -rf $(BUILD)

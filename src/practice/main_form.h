@@ -1,0 +1,61 @@
+#pragma once
+
+#include "catalogue.h"
+#include "form.h"
+#include "practice_state.h"
+#include "random_source.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+
+// The main window as a model: its controls, the state the event procedures
+// share, and the event procedures of the practice cycle. It draws nothing; a
+// view renders it and forwards events to it.
+class MainForm : public Form {
+public:
+    using Procedure = std::function<void(MainForm&)>;
+
+    // The random source is seeded from the clock, once: the program never reseeds it.
+    explicit MainForm(const TextMetrics& metrics);
+
+    PracticeState state;
+
+    RandomSource& random() { return *randomSource; }
+    // For tests and the driver: a fixed seed or a scripted queue instead.
+    void setRandomSource(std::unique_ptr<RandomSource> random);
+    // The page-building procedure behind each procedure id; an id without one does nothing.
+    void setProcedures(std::map<ProcedureId, Procedure> procedures);
+
+    // The dispatch: resets the pages, then calls the procedure of every list of
+    // the current tab that holds the selected node's text.
+    void TreeView1_Click();
+    void Timer1_Timer();
+    void Command1_Click(); // page 0: new questions of the same type
+    void Command2_Click(); // page 0: mark the answers
+
+    // Hides all twelve pages and gives them back their common rectangle.
+    void mysub();
+
+    // The page that the pupil sees: the highest visible page, or -1 while the
+    // welcome picture covers the page area or no page is visible.
+    int seenPage() const;
+
+private:
+    void resetPages();
+
+    std::unique_ptr<RandomSource> randomSource;
+    std::map<ProcedureId, Procedure> procedures;
+};
+
+// Runs one step so that a failure in it is skipped and the caller goes on with
+// the next step, as the dispatch and the tree rebuild require.
+template <typename Step>
+void resumeNext(Step&& step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+        // Skipped on purpose: the pupil's window stays usable.
+    }
+}
