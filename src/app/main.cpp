@@ -1,0 +1,14 @@
+// Tallowby: arithmetic practice and a small reference library for primary-school pupils.
+
+#include "main_window.h"
+#include "program_folder.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    MainWindow window(programFolder());
+    window.show();
+    return application.exec();
+}

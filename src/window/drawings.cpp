@@ -1,0 +1,28 @@
+#include "drawings.h"
+
+Drawings::Drawings(qreal devicePixelRatio)
+{
+    const bool sharp = devicePixelRatio > 1;
+    const struct {
+        const char* picture;
+        const char* file;
+    } drawings[] = {
+        {"Picture14", "welcome"},
+        {"Picture17", "page0"},
+    };
+    for (const auto& drawing : drawings) {
+        const QString path = QStringLiteral(":/pictures/%1%2.png")
+                                 .arg(QString::fromLatin1(drawing.file), sharp ? QStringLiteral("@2x") : QString());
+        decoding[QString::fromLatin1(drawing.picture)] = std::async(std::launch::async, [path, sharp] {
+                                                              QImage image(path);
+                                                              image.setDevicePixelRatio(sharp ? 2 : 1);
+                                                              return image;
+                                                          }).share();
+    }
+}
+
+QImage Drawings::forPicture(const QString& pictureName) const
+{
+    const auto found = decoding.find(pictureName);
+    return found == decoding.end() ? QImage() : found->second.get();
+}

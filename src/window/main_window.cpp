@@ -1,0 +1,438 @@
+#include "main_window.h"
+
+#include "picture_widget.h"
+#include "twips.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+const QString fontFamily = QStringLiteral("WenQuanYi Micro Hei");
+
+QFont fontOfSize(double points)
+{
+    QFont result(fontFamily);
+    result.setPointSizeF(points);
+    return result;
+}
+
+void setGeometryOf(QWidget* widget, const Rect& rect)
+{
+    const QRect pixels = toPixels(rect);
+    if (widget->geometry() != pixels)
+        widget->setGeometry(pixels);
+}
+
+void setShown(QWidget* widget, bool visible)
+{
+    if (widget->isHidden() == visible)
+        widget->setVisible(visible);
+}
+
+// Marks are coloured by what they say: green for a tick, red for a cross.
+QString toneOf(const QString& caption)
+{
+    if (caption.contains(u'√'))
+        return QStringLiteral("right");
+    if (caption.contains(u'×') && caption.contains(QStringLiteral("正确答案")))
+        return QStringLiteral("wrong");
+    return {};
+}
+
+Qt::Alignment toQt(Alignment alignment)
+{
+    switch (alignment) {
+    case Alignment::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignment::Centre:
+        return Qt::AlignCenter;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Applies one control's model state to its widget, touching only what differs.
+struct Renderer {
+    QWidget* widget;
+
+    void operator()(Window* window) const
+    {
+        if (widget->windowTitle() != window->caption)
+            widget->setWindowTitle(window->caption);
+    }
+    void operator()(Frame* frame) const
+    {
+        auto* box = static_cast<QGroupBox*>(widget);
+        if (box->title() != frame->caption)
+            box->setTitle(frame->caption);
+        setGeometryOf(box, frame->rect);
+        setShown(box, frame->visible);
+    }
+    void operator()(Label* label) const
+    {
+        auto* text = static_cast<QLabel*>(widget);
+        if (text->text() != label->caption()) {
+            text->setText(label->caption());
+            const QString tone = toneOf(label->caption());
+            if (text->property("tone").toString() != tone) {
+                text->setProperty("tone", tone);
+                text->style()->unpolish(text);
+                text->style()->polish(text);
+            }
+        }
+        setGeometryOf(text, label->rect);
+        setShown(text, label->visible);
+    }
+    void operator()(TextBox* box) const
+    {
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            if (line->text() != box->text)
+                line->setText(box->text);
+            if (line->alignment() != toQt(box->alignment))
+                line->setAlignment(toQt(box->alignment));
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget); text && text->toPlainText() != box->text) {
+            text->setPlainText(box->text);
+        }
+        if (widget->isEnabled() != box->enabled)
+            widget->setEnabled(box->enabled);
+        setGeometryOf(widget, box->rect);
+        setShown(widget, box->visible);
+    }
+    void operator()(CommandButton* button) const
+    {
+        auto* push = static_cast<QPushButton*>(widget);
+        if (push->text() != button->caption)
+            push->setText(button->caption);
+        if (push->isEnabled() != button->enabled)
+            push->setEnabled(button->enabled);
+        setGeometryOf(push, button->rect);
+        setShown(push, button->visible);
+    }
+    void operator()(Picture* picture) const
+    {
+        setGeometryOf(widget, picture->rect);
+        setShown(widget, picture->visible);
+        widget->update(); // its lines may have moved
+    }
+    void operator()(WebBrowser* browser) const
+    {
+        widget->setToolTip(browser->address);
+        setGeometryOf(widget, browser->rect);
+    }
+    // Drawn elsewhere: lines by their picture, the tree, tabs and clock by the window.
+    void operator()(Line*) const {}
+    void operator()(TreeView* tree) const { setGeometryOf(widget, tree->rect); }
+    void operator()(TabStrip*) const {}
+    void operator()(Timer*) const {}
+};
+
+} // namespace
+
+MainWindow::MainWindow(const QString& programFolder)
+    : drawings(qGuiApp->devicePixelRatio()), pageFont(fontOfSize(12)), metrics(pageFont), windowModel(metrics, programFolder)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_StyledBackground);
+    QFile style(QStringLiteral(":/window/style.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(style.readAll()));
+    setFont(fontOfSize(10.5));
+
+    windowModel.Form_Load();
+    buildWidgets();
+    connect(&clock, &QTimer::timeout, this, [this] {
+        // Nothing on screen shows the seconds, so a tick needs no rendering.
+        windowModel.form.Timer1_Timer();
+    });
+    render();
+}
+
+QWidget* MainWindow::widget(const QString& controlName) const
+{
+    const auto found = widgets.find(controlName);
+    return found == widgets.end() ? nullptr : found->second;
+}
+
+void MainWindow::buildWidgets()
+{
+    MainForm& form = windowModel.form;
+    setFixedSize(toPixels(form.Form1.rect.width), toPixels(form.Form1.rect.height));
+
+    auto* title = new QLabel(QStringLiteral("快乐学数学"), this);
+    title->setObjectName(QStringLiteral("title"));
+    title->setGeometry(toPixels(Rect{135, 240, 3525, 720}));
+    hint = new QLabel(QStringLiteral("先在上面选一个标签，再点左边的题目类型，就可以开始练习啦！"), this);
+    hint->setObjectName(QStringLiteral("hint"));
+    hint->setGeometry(toPixels(Rect{3915, 360, 11430, 480}));
+
+    notice = new QLabel(this);
+    notice->setObjectName(QStringLiteral("contentNotice"));
+    notice->setWordWrap(true);
+    notice->setGeometry(toPixels(Rect{3915, 240, 11430, 900}));
+    widgets[notice->objectName()] = notice;
+
+    // The window's own controls now; each page's controls the first time the
+    // page is shown, since most pages of a run are never opened.
+    std::map<QString, QString> pageOf;
+    for (const Form::Entry& entry : form.controls()) {
+        if (entry.name == notice->objectName())
+            continue; // a wrapping line of its own, not a label as wide as its text
+        if (entry.container.isEmpty()) {
+            build(entry);
+            continue;
+        }
+        // A clock hand lies in its face, which lies in page 1.
+        const auto outer = pageOf.find(entry.container);
+        const QString page = outer != pageOf.end() ? outer->second : entry.container;
+        pageOf[entry.name] = page;
+        unbuiltPages[page].push_back(entry);
+    }
+}
+
+void MainWindow::build(const Form::Entry& entry)
+{
+    QWidget* container = entry.container.isEmpty() ? this : widget(entry.container);
+    if (QWidget* created = createWidget(entry, container)) {
+        created->setObjectName(entry.name);
+        widgets[entry.name] = created;
+        bindings.emplace_back(entry.control, created);
+    }
+}
+
+bool MainWindow::buildShownPages()
+{
+    bool built = false;
+    for (auto page = unbuiltPages.begin(); page != unbuiltPages.end();) {
+        if (widget(page->first)->isHidden()) {
+            ++page;
+            continue;
+        }
+        for (const Form::Entry& entry : page->second)
+            build(entry);
+        page = unbuiltPages.erase(page);
+        built = true;
+    }
+    return built;
+}
+
+QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
+{
+    const QString& name = entry.name;
+    if (std::holds_alternative<Window*>(entry.control))
+        return this;
+    if (auto* strip = std::get_if<TabStrip*>(&entry.control)) {
+        auto* body = new QFrame(container);
+        body->setObjectName(QStringLiteral("tabBody"));
+        body->setGeometry(toPixels((*strip)->rect));
+        tabBar = new QTabBar(container);
+        tabBar->setFont(fontOfSize(9));
+        // Thirteen captions only just fit in one row: no scroll arrows, no eliding;
+        // the spare width is shared among the tabs.
+        tabBar->setUsesScrollButtons(false);
+        tabBar->setElideMode(Qt::ElideNone);
+        tabBar->setDrawBase(false);
+        for (const QString& caption : (*strip)->captions)
+            tabBar->addTab(caption);
+        tabBar->move(toPixels((*strip)->rect.left), toPixels((*strip)->rect.top));
+        tabBar->setFixedWidth(toPixels((*strip)->rect.width));
+        connect(tabBar, &QTabBar::currentChanged, this, [this](int index) {
+            if (rendering || index < 0)
+                return;
+            windowModel.selectTab(index + 1);
+            render();
+        });
+        return tabBar;
+    }
+    if (std::holds_alternative<TreeView*>(entry.control)) {
+        tree = new QTreeWidget(container);
+        tree->setHeaderHidden(true);
+        tree->setFont(fontOfSize(10.5));
+        tree->viewport()->installEventFilter(this);
+        tree->installEventFilter(this);
+        connect(tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+            if (!rendering && current)
+                windowModel.form.TreeView1.select(current->data(0, Qt::UserRole).toInt());
+        });
+        return tree;
+    }
+    if (std::holds_alternative<Timer*>(entry.control) || std::holds_alternative<Line*>(entry.control))
+        return nullptr;
+    if (auto* frame = std::get_if<Frame*>(&entry.control)) {
+        auto* page = new QGroupBox((*frame)->caption, container);
+        page->setFont(pageFont);
+        return page;
+    }
+    if (std::holds_alternative<Label*>(entry.control)) {
+        auto* label = new QLabel(container);
+        label->setFont(pageFont);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
+    }
+    if (auto* box = std::get_if<TextBox*>(&entry.control)) {
+        if ((*box)->multiLine) {
+            auto* text = new QPlainTextEdit(container);
+            text->setReadOnly(true);
+            return text;
+        }
+        auto* line = new QLineEdit(container);
+        line->setFont(pageFont);
+        connectAnswerBox(line, **box);
+        return line;
+    }
+    if (std::holds_alternative<CommandButton*>(entry.control)) {
+        auto* button = new QPushButton(container);
+        button->setFont(pageFont);
+        button->setCursor(Qt::PointingHandCursor);
+        connect(button, &QPushButton::clicked, this, [this, name] {
+            windowModel.click(name);
+            render();
+        });
+        return button;
+    }
+    if (auto* picture = std::get_if<Picture*>(&entry.control)) {
+        auto* view = new PictureWidget(**picture, drawings.forPicture(name), container);
+        if (name.startsWith(QStringLiteral("Picture13(")))
+            for (auto* hands : {&windowModel.form.Line1, &windowModel.form.Line2})
+                view->addLine((*hands)[name.mid(10).chopped(1).toInt()]);
+        return view;
+    }
+    if (std::holds_alternative<WebBrowser*>(entry.control)) {
+        auto* placeholder = new QLabel(QStringLiteral("这一部分的内容正在准备中，敬请期待。"), container);
+        placeholder->setAlignment(Qt::AlignCenter);
+        return placeholder;
+    }
+    return nullptr;
+}
+
+void MainWindow::connectAnswerBox(QLineEdit* box, TextBox& model)
+{
+    box->installEventFilter(this);
+    // What the pupil types is the model's text at once; the generators and the
+    // submit read nothing else.
+    connect(box, &QLineEdit::textEdited, this, [&model](const QString& text) { model.text = text; });
+}
+
+void MainWindow::render()
+{
+    rendering = true;
+    auto renderControls = [this] {
+        for (const auto& [control, view] : bindings)
+            std::visit(Renderer{view}, control);
+    };
+    renderControls();
+    if (buildShownPages())
+        renderControls();
+    tabBar->setCurrentIndex(windowModel.form.TabStrip1.selected - 1);
+    const Label& problem = windowModel.form.contentNotice;
+    notice->setText(problem.caption());
+    setShown(notice, problem.visible);
+    setShown(hint, !problem.visible);
+    renderTree();
+    renderClock();
+    rendering = false;
+}
+
+void MainWindow::renderTree()
+{
+    const TreeView& model = windowModel.form.TreeView1;
+    if (model.revision() != treeRevision) {
+        treeRevision = model.revision();
+        tree->clear();
+        std::map<QString, QTreeWidgetItem*> itemsByKey;
+        for (const int index : model.treeOrder()) {
+            const TreeNode& node = model.nodes()[index];
+            auto* item = node.parentKey.isEmpty() ? new QTreeWidgetItem(tree)
+                                                  : new QTreeWidgetItem(itemsByKey.at(node.parentKey));
+            item->setText(0, node.text);
+            item->setData(0, Qt::UserRole, index);
+            itemsByKey[node.key] = item;
+        }
+    }
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        const int index = item->data(0, Qt::UserRole).toInt();
+        item->setExpanded(model.nodes()[index].expanded);
+        if (index == model.selectedIndex() && tree->currentItem() != item)
+            tree->setCurrentItem(item);
+    }
+}
+
+void MainWindow::renderClock()
+{
+    const Timer& model = windowModel.form.Timer1;
+    if (model.startCount() == clockStarts)
+        return;
+    clockStarts = model.startCount();
+    if (model.interval() > 0)
+        clock.start(model.interval());
+    else
+        clock.stop();
+}
+
+void MainWindow::treeClicked()
+{
+    if (QTreeWidgetItem* current = tree->currentItem())
+        windowModel.form.TreeView1.select(current->data(0, Qt::UserRole).toInt());
+    windowModel.form.TreeView1_Click();
+    render();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click anywhere in the tree dispatches the selected node, as does Enter.
+    if (watched == tree->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        treeClicked();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == tree && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        treeClicked();
+        return true;
+    }
+    if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter goes on to the next box; in the last box it does nothing, so
+            // that a page is only ever submitted with the button.
+            moveFocusFrom(box, +1);
+            return true;
+        }
+        // Tab past the last box goes on to the buttons, as everywhere else.
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            return moveFocusFrom(box, key == Qt::Key_Tab ? +1 : -1);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::moveFocusFrom(QLineEdit* box, int step)
+{
+    // The page's open boxes in reading order: row by row, left to right.
+    std::vector<QLineEdit*> boxes;
+    for (QLineEdit* other : box->parentWidget()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+        if (other->isVisible() && other->isEnabled())
+            boxes.push_back(other);
+    std::sort(boxes.begin(), boxes.end(), [](QLineEdit* a, QLineEdit* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    const auto here = std::find(boxes.begin(), boxes.end(), box);
+    const auto index = (here - boxes.begin()) + step;
+    if (here == boxes.end() || index < 0 || index >= int(boxes.size()))
+        return false;
+    boxes[index]->setFocus(Qt::TabFocusReason);
+    boxes[index]->selectAll();
+    return true;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "drawings.h"
+#include "qt_text_metrics.h"
+#include "window_model.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QTabBar;
+class QTreeWidget;
+
+// The Qt view of the main window. It decides nothing: it forwards every event
+// to the form model and then renders the model onto its widgets.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    // programFolder: the folder that holds data.db and the library pages.
+    explicit MainWindow(const QString& programFolder);
+
+    WindowModel& model() { return windowModel; }
+    // The widget that shows a control, by the control's name ("Text1(3)", "TreeView1").
+    QWidget* widget(const QString& controlName) const;
+    // Brings every widget in line with the model.
+    void render();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    void build(const Form::Entry& entry);
+    // Builds the controls of every page that has just been shown for the first time.
+    bool buildShownPages();
+    QWidget* createWidget(const Form::Entry& entry, QWidget* container);
+    void connectAnswerBox(QLineEdit* box, TextBox& model);
+    void renderTree();
+    void renderClock();
+    void treeClicked();
+    // Moves the focus to the next (step +1) or previous (-1) open box of the page.
+    bool moveFocusFrom(QLineEdit* box, int step);
+
+    Drawings drawings; // first: decoding starts before the rest of the window is built
+    QFont pageFont;
+    QtTextMetrics metrics;
+    WindowModel windowModel;
+
+    QTimer clock;
+    int clockStarts = -1;
+    int treeRevision = -1;
+    bool rendering = false; // widget signals caused by render() are not pupil events
+
+    QTabBar* tabBar = nullptr;
+    QTreeWidget* tree = nullptr;
+    QLabel* hint = nullptr;
+    QLabel* notice = nullptr;
+    std::map<QString, QWidget*> widgets;
+    std::map<QString, std::vector<Form::Entry>> unbuiltPages; // by page name, in building order
+    std::vector<std::pair<Form::ControlPointer, QWidget*>> bindings;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "controls.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <vector>
+
+// A picture box: an optional drawing that fills it, and the lines inside it,
+// placed in the picture's own user scale.
+class PictureWidget final : public QWidget {
+public:
+    PictureWidget(const Picture& picture, QImage drawing, QWidget* parent);
+    void addLine(const Line& line) { lines.push_back(&line); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Picture& picture;
+    QImage drawing;
+    std::vector<const Line*> lines;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "content_store.h"
+#include "main_form.h"
+
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+// The whole main window without a toolkit: the practice form, the content it
+// reads, start-up and the tab change. The Qt view and the headless driver both
+// drive one of these.
+class WindowModel {
+public:
+    // programFolder: the folder that holds data.db and the library pages.
+    WindowModel(const TextMetrics& metrics, QString programFolder);
+
+    MainForm form;
+
+    void Form_Load();
+    // The tab change for the tab now selected in TabStrip1.
+    void TabStrip1_Click();
+    void selectTab(int tab);
+
+    // Runs a command button's click procedure. False when the button has none.
+    bool click(const QString& button);
+
+    const ContentStore& content() const { return *store; }
+
+private:
+    void rebuildTree(const TopicTab& tab);
+    void setUpClockFaces();
+    void showDictionary();
+    void showLibraryPage(int tab);
+    void announceContentProblem();
+
+    QString programFolder;
+    std::unique_ptr<ContentStore> store;
+    RecordSet fallbackLeaves; // the practice tabs' own names, used when the file cannot be read
+    std::map<QString, std::function<void(MainForm&)>> buttons;
+};
