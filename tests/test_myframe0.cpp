@@ -1,0 +1,215 @@
+#include "catalogue.h"
+#include "test_support.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using Values = std::vector<float>;
+Q_DECLARE_METATYPE(Values)
+
+namespace {
+
+// Generates a page of one type on tab 1, item 0 from the given values and the
+// other nine items from zeros.
+void generate(Practice& practice, const QString& type, const Values& firstItem)
+{
+    practice.script->append(firstItem);
+    practice.script->append(Values(60, 0.0f));
+    QVERIFY(practice.click(type));
+}
+
+struct Parsed {
+    long long left;
+    QString op;
+    long long right;
+};
+
+// Reads a question such as " 3  +  5 = (" back into its numbers.
+std::optional<Parsed> parse(const QString& question)
+{
+    static const QRegularExpression pattern(QStringLiteral("^ (\\d+)  ([-+×÷])  (\\d+) = \\($"));
+    const auto match = pattern.match(question);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return Parsed{match.captured(1).toLongLong(), match.captured(2), match.captured(3).toLongLong()};
+}
+
+// The answer to a question, or nothing when it has no whole answer.
+std::optional<long long> answer(const Parsed& q)
+{
+    if (q.op == u"+")
+        return q.left + q.right;
+    if (q.op == u"-")
+        return q.left >= q.right ? std::optional(q.left - q.right) : std::nullopt;
+    if (q.op == u"×")
+        return q.left * q.right;
+    if (q.right == 0 || q.left % q.right != 0)
+        return std::nullopt;
+    return q.left / q.right;
+}
+
+// The "以内" / "内" types promise a result no larger than the number in their name.
+std::optional<long long> boundOf(const QString& type)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+)(以内|内)"));
+    const auto match = pattern.match(type);
+    return match.hasMatch() ? std::optional(match.captured(1).toLongLong()) : std::nullopt;
+}
+
+} // namespace
+
+class Myframe0Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstQuestion_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<Values>("values");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("consumed");
+        QTest::newRow("10以内加法, the worked example") << "10以内加法" << Values{0.3f, 0.5f} << " 3  +  5 = (" << "8" << 2;
+        QTest::newRow("10以内加法 accepts a sum of exactly 10") << "10以内加法" << Values{0.5f, 0.5f} << " 5  +  5 = ("
+                                                                << "10" << 2;
+        QTest::newRow("10以内加法 may show 0") << "10以内加法" << Values{0.0f, 0.7f} << " 0  +  7 = (" << "7" << 2;
+        QTest::newRow("10以内加法 redraws 9 + 9") << "10以内加法" << Values{0.9f, 0.9f, 0.1f, 0.2f} << " 1  +  2 = (" << "3"
+                                                  << 4;
+        // First b is drawn from 21 values (0.99 gives 21), a redrawn b from 20 (0.99 gives 20).
+        QTest::newRow("20以内加法 redraw") << "20以内加法" << Values{0.0f, 0.99f, 0.0f, 0.99f, 0.0f, 0.45f}
+                                           << " 10  +  10 = (" << "20" << 6;
+        QTest::newRow("20以内加法 a drawn 20 never survives") << "20以内加法" << Values{0.99f, 0.0f, 0.95f, 0.0f, 0.0f, 0.0f}
+                                                              << " 10  +  1 = (" << "11" << 6;
+        QTest::newRow("100以内加法 may show 100 + 0") << "100以内加法" << Values{0.99f, 0.0f} << " 100  +  0 = ("
+                                                      << "100" << 2;
+        QTest::newRow("四位数加四位数 reaches 19998") << "四位数加四位数" << Values{0.99999f, 0.99999f}
+                                                      << " 9999  +  9999 = (" << "19998" << 2;
+        QTest::newRow("subtraction redraws while b > a") << "20以内减法" << Values{0.0f, 0.99f, 0.5f, 0.5f}
+                                                         << " 15  -  10 = (" << "5" << 4;
+        QTest::newRow("subtraction of equal operands") << "10以内减法" << Values{0.5f, 0.5f} << " 5  -  5 = (" << "0" << 2;
+        QTest::newRow("multiplication redraws above its bound") << "100内两位数乘一位数" << Values{0.99f, 0.99f, 0.0f, 0.9f}
+                                                                << " 10  ×  9 = (" << "90" << 4;
+        QTest::newRow("redrawn first factor uses its own rule") << "250内两位数乘一位数"
+                                                                << Values{0.0f, 0.99f, 0.1f, 0.2f} << " 19  ×  2 = ("
+                                                                << "38" << 4;
+        QTest::newRow("division shows divisor × quotient") << "三位数除一位数" << Values{0.5f, 0.5f} << " 450  ÷  6 = ("
+                                                           << "75" << 2;
+        QTest::newRow("两位数除两位数 divides by 10") << "两位数除两位数" << Values{0.7f, 0.3f} << " 40  ÷  10 = ("
+                                                      << "4" << 2;
+        QTest::newRow("六位数除三位数 reaches six digits") << "六位数除三位数" << Values{0.99f, 0.99f}
+                                                           << " 987040  ÷  995 = (" << "992" << 2;
+    }
+    void firstQuestion()
+    {
+        QFETCH(QString, type);
+        QFETCH(Values, values);
+        QFETCH(QString, question);
+        QFETCH(QString, key);
+        QFETCH(int, consumed);
+        Practice practice;
+        generate(practice, type, values);
+        QCOMPARE(practice.form().Label33[0].caption(), question);
+        QCOMPARE(practice.form().state.mainKey[0], key);
+        // The other nine items used two zeros each (no zero pair is ever redrawn).
+        QCOMPARE(int(practice.script->remaining()), int(values.size()) + 60 - consumed - 18);
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("four blanks for 10以内加法") << "10以内加法" << "10以内加法    填空";
+        QTest::newRow("four blanks for 10以内减法") << "10以内减法" << "10以内减法    填空";
+        QTest::newRow("addition") << "20以内加法" << "20以内加法   填空";
+        QTest::newRow("hyphen form") << "两位数加两位数-简单" << "两位数加两位数-简单   填空";
+        QTest::newRow("multiplication") << "一位数乘法" << "一位数乘法   填空";
+        QTest::newRow("division") << "五位数除两位数" << "五位数除两位数   填空";
+    }
+    void captions()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, caption);
+        Practice practice;
+        practice.model.form.setRandomSource(std::make_unique<SeededRandom>(1));
+        QVERIFY(practice.click(type));
+        QCOMPARE(practice.form().Frame1[0].caption, caption);
+    }
+
+    // Every type of the tab, over many pages: each key is the answer to the
+    // question shown, every question keeps the promise of its name, and each
+    // row reads question, box, closing bracket.
+    void everyTypeKeysItsQuestions_data()
+    {
+        QTest::addColumn<QString>("type");
+        int count = 0;
+        for (const TopicCategory& category : ExerciseCatalogue::tab(1).categories)
+            for (const QString& name : category.exerciseTypes) {
+                QTest::newRow(qPrintable(name)) << name;
+                ++count;
+            }
+        QCOMPARE(count, 52);
+    }
+    void everyTypeKeysItsQuestions()
+    {
+        QFETCH(QString, type);
+        Practice practice;
+        practice.model.form.setRandomSource(std::make_unique<SeededRandom>(qHash(type)));
+        MainForm& form = practice.form();
+        for (int page = 0; page < 30; ++page) {
+            QVERIFY(practice.click(type));
+            QVERIFY(form.Frame1[0].caption.startsWith(type) && form.Frame1[0].caption.endsWith(QStringLiteral(" 填空")));
+            for (int i = 0; i < 10; ++i) {
+                const QString question = form.Label33[i].caption();
+                const auto parsed = parse(question);
+                QVERIFY2(parsed, qPrintable(question));
+                const auto expected = answer(*parsed);
+                QVERIFY2(expected, qPrintable(question));
+                QCOMPARE(form.state.mainKey[i], QString::number(*expected));
+                if (const auto bound = boundOf(type))
+                    QVERIFY2(*expected <= *bound, qPrintable(question));
+                QCOMPARE(form.Label34[i].caption(), QStringLiteral(")"));
+                QCOMPARE(form.Text1[i].rect.left, form.Label33[i].rect.left + form.Label33[i].rect.width);
+                QCOMPARE(form.Label34[i].rect.left, form.Text1[i].rect.left + form.Text1[i].rect.width);
+                QCOMPARE(form.Label33[i].rect.width, practice.metrics.widthTwips(question));
+            }
+        }
+    }
+
+    void twentyBoundKeepsItsOperandRanges()
+    {
+        Practice practice;
+        practice.model.form.setRandomSource(std::make_unique<SeededRandom>(20));
+        for (int page = 0; page < 50; ++page) {
+            QVERIFY(practice.click(QStringLiteral("20以内加法")));
+            for (int i = 0; i < 10; ++i) {
+                const auto q = parse(practice.form().Label33[i].caption());
+                QVERIFY(q && q->left >= 10 && q->left <= 19 && q->right >= 1 && q->right <= 10);
+            }
+        }
+    }
+
+    void anUnknownNameLeavesThePage()
+    {
+        Practice practice;
+        practice.model.form.setRandomSource(std::make_unique<SeededRandom>(5));
+        QVERIFY(practice.click(QStringLiteral("10以内加法")));
+        const QString caption = practice.form().Frame1[0].caption;
+        const AnswerKey keys = practice.form().state.mainKey;
+        QVERIFY(practice.click(QStringLiteral("乘法"))); // a category: dispatched, but no type of that name
+        QCOMPARE(practice.form().Frame1[0].caption, caption);
+        QCOMPARE(practice.form().state.mainKey, keys);
+    }
+
+    void newQuestionsKeepTypedAnswers()
+    {
+        Practice practice;
+        practice.model.form.setRandomSource(std::make_unique<SeededRandom>(6));
+        QVERIFY(practice.click(QStringLiteral("50以内加法")));
+        practice.form().Text1[4].text = QStringLiteral("33");
+        practice.form().Command1_Click();
+        QCOMPARE(practice.form().Text1[4].text, QStringLiteral("33"));
+    }
+};
+
+QTEST_GUILESS_MAIN(Myframe0Test)
+#include "test_myframe0.moc"
