@@ -110,14 +110,14 @@ private slots:
     void badLinesAreReportedAndSkipped()
     {
         const Run run = drive({QStringLiteral("not json"), QStringLiteral("{\"an\": \"object\"}"), QStringLiteral("[]"),
-                               QStringLiteral("[\"fly\"]"), QStringLiteral("[\"tab\"]"),
+                               QStringLiteral("[\"fly\"]"), QStringLiteral("[\"tab\"]"), QStringLiteral("[\"tab\", 14]"),
                                QStringLiteral("[\"rnd\", [1.5]]"), QStringLiteral("[\"type\", \"Nothing(9)\", \"1\"]"),
                                QStringLiteral("[\"select\", \"no such node\"]"),
                                QStringLiteral("[\"press\", \"Command2\"]"), QStringLiteral("[\"tick\", -4]"),
                                QStringLiteral("[\"seed\", \"x\"]"), QStringLiteral("[\"dump\"]")});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.dumps.size(), 1);
-        QCOMPARE(run.errors.count(u'\n'), 11);
+        QCOMPARE(run.errors.count(u'\n'), 12);
         // Command2 lies under the welcome picture: it could not be pressed.
         QCOMPARE(control(run.dumps[0], QStringLiteral("Label2"))[QStringLiteral("caption")].toString(), QString());
     }

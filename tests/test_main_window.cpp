@@ -71,8 +71,11 @@ private slots:
         MainWindow window(buildDir());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         clickNode(window, QStringLiteral("10以内加法"));
         MainForm& form = window.model().form;
+        QVERIFY(box(window, 0)->hasFocus()); // new questions: ready to type
         QVERIFY(window.widget(QStringLiteral("Frame1(0)"))->isVisible());
         QVERIFY(!window.widget(QStringLiteral("Picture14"))->isVisible());
         QCOMPARE(static_cast<QGroupBox*>(window.widget(QStringLiteral("Frame1(0)")))->title(),
@@ -85,7 +88,6 @@ private slots:
             QVERIFY(question->width() >= question->fontMetrics().horizontalAdvance(question->text()));
         }
 
-        box(window, 0)->setFocus();
         QTest::keyClicks(box(window, 0), form.state.mainKey[0]);
         QCOMPARE(form.Text1[0].text, form.state.mainKey[0]);
         QTest::keyClick(box(window, 0), Qt::Key_Return);
@@ -126,6 +128,18 @@ private slots:
         QCOMPARE(treeOf(window)->topLevelItem(0)->text(0), QStringLiteral("加法"));
         QCOMPARE(treeOf(window)->topLevelItem(0)->childCount(), 14);
         QVERIFY(window.widget(QStringLiteral("Picture14"))->isVisible());
+    }
+
+    void aFoldedBranchStaysFolded()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTreeWidget* tree = treeOf(window);
+        tree->topLevelItem(0)->setExpanded(false);
+        clickNode(window, QStringLiteral("一位数乘法"));
+        QVERIFY(window.widget(QStringLiteral("Frame1(0)"))->isVisible());
+        QVERIFY(!tree->topLevelItem(0)->isExpanded());
     }
 
     void screenshotShowsAPicture()

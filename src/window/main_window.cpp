@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QFile>
+#include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -299,6 +300,7 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
         connect(button, &QPushButton::clicked, this, [this, name] {
             windowModel.click(name);
             render();
+            focusFirstOpenBox();
         });
         return button;
     }
@@ -349,6 +351,7 @@ void MainWindow::renderTree()
 {
     const TreeView& model = windowModel.form.TreeView1;
     if (model.revision() != treeRevision) {
+        // Rebuilt only when the nodes change, so that a branch the pupil folds stays folded.
         treeRevision = model.revision();
         tree->clear();
         std::map<QString, QTreeWidgetItem*> itemsByKey;
@@ -360,14 +363,12 @@ void MainWindow::renderTree()
             item->setData(0, Qt::UserRole, index);
             itemsByKey[node.key] = item;
         }
+        for (const int index : model.treeOrder())
+            itemsByKey.at(model.nodes()[index].key)->setExpanded(model.nodes()[index].expanded);
     }
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        QTreeWidgetItem* item = *it;
-        const int index = item->data(0, Qt::UserRole).toInt();
-        item->setExpanded(model.nodes()[index].expanded);
-        if (index == model.selectedIndex() && tree->currentItem() != item)
-            tree->setCurrentItem(item);
-    }
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toInt() == model.selectedIndex() && tree->currentItem() != *it)
+            tree->setCurrentItem(*it);
 }
 
 void MainWindow::renderClock()
@@ -388,6 +389,34 @@ void MainWindow::treeClicked()
         windowModel.form.TreeView1.select(current->data(0, Qt::UserRole).toInt());
     windowModel.form.TreeView1_Click();
     render();
+    focusFirstOpenBox();
+}
+
+void MainWindow::focusFirstOpenBox()
+{
+    // After new questions, the pupil can start typing at once.
+    const int page = windowModel.form.seenPage();
+    QWidget* shown = page >= 0 ? widget(QStringLiteral("Frame1(%1)").arg(page)) : nullptr;
+    if (!shown || (QApplication::focusWidget() && shown->isAncestorOf(QApplication::focusWidget())))
+        return;
+    std::vector<QLineEdit*> boxes = openBoxesOf(shown);
+    if (!boxes.empty() && boxes.size() == std::size_t(shown->findChildren<QLineEdit*>().size())) {
+        boxes.front()->setFocus(Qt::OtherFocusReason);
+        boxes.front()->selectAll();
+    }
+}
+
+std::vector<QLineEdit*> MainWindow::openBoxesOf(QWidget* page)
+{
+    // In reading order: row by row, left to right.
+    std::vector<QLineEdit*> boxes;
+    for (QLineEdit* box : page->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+        if (box->isVisibleTo(page) && box->isEnabled())
+            boxes.push_back(box);
+    std::sort(boxes.begin(), boxes.end(), [](QLineEdit* a, QLineEdit* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    return boxes;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -420,14 +449,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 bool MainWindow::moveFocusFrom(QLineEdit* box, int step)
 {
-    // The page's open boxes in reading order: row by row, left to right.
-    std::vector<QLineEdit*> boxes;
-    for (QLineEdit* other : box->parentWidget()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-        if (other->isVisible() && other->isEnabled())
-            boxes.push_back(other);
-    std::sort(boxes.begin(), boxes.end(), [](QLineEdit* a, QLineEdit* b) {
-        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-    });
+    const std::vector<QLineEdit*> boxes = openBoxesOf(box->parentWidget());
     const auto here = std::find(boxes.begin(), boxes.end(), box);
     const auto index = (here - boxes.begin()) + step;
     if (here == boxes.end() || index < 0 || index >= int(boxes.size()))

@@ -44,6 +44,8 @@ private:
     void renderTree();
     void renderClock();
     void treeClicked();
+    void focusFirstOpenBox();
+    static std::vector<QLineEdit*> openBoxesOf(QWidget* page);
     // Moves the focus to the next (step +1) or previous (-1) open box of the page.
     bool moveFocusFrom(QLineEdit* box, int step);
 

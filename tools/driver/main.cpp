@@ -51,7 +51,10 @@ QString Session::play(const QJsonArray& command)
     if (verb == u"rnd")
         return scriptRandom(command);
     if (verb == u"tab" && isNumber(command, 1)) {
-        model.selectTab(command[1].toInt());
+        const double tab = command[1].toDouble();
+        if (tab < 1 || tab > 13 || tab != int(tab))
+            return QStringLiteral("tabs are numbered 1 to 13");
+        model.selectTab(int(tab));
         return {};
     }
     if (verb == u"select" && isText(command, 1))
