@@ -146,99 +146,104 @@ std::vector<Form::Entry> Form::controls()
             add(indexed(QString::fromLatin1(name), i), container, &array[i]);
     };
     auto page = [](int index) { return indexed(QStringLiteral("Frame1"), index); };
+// Each control is listed under the name of its member.
+#define ADD(control, container) add(QStringLiteral(#control), container, &control)
+#define ADD_ARRAY(controls, container) addArray(#controls, container, controls)
 
-    add(QStringLiteral("Form1"), QString(), &Form1);
-    add(QStringLiteral("TabStrip1"), QString(), &TabStrip1);
-    add(QStringLiteral("TreeView1"), QString(), &TreeView1);
-    add(QStringLiteral("Timer1"), QString(), &Timer1);
-    addArray("Frame1", QString(), Frame1);
-    add(QStringLiteral("Picture14"), QString(), &Picture14);
-    add(QStringLiteral("contentNotice"), QString(), &contentNotice);
+    ADD(Form1, QString());
+    ADD(TabStrip1, QString());
+    ADD(TreeView1, QString());
+    ADD(Timer1, QString());
+    ADD_ARRAY(Frame1, QString());
+    ADD(Picture14, QString());
+    ADD(contentNotice, QString());
 
-    add(QStringLiteral("Command1"), page(0), &Command1);
-    add(QStringLiteral("Command2"), page(0), &Command2);
-    addArray("Label33", page(0), Label33);
-    addArray("Text1", page(0), Text1);
-    addArray("Label34", page(0), Label34);
-    add(QStringLiteral("Label2"), page(0), &Label2);
-    add(QStringLiteral("Picture17"), page(0), &Picture17);
+    ADD(Command1, page(0));
+    ADD(Command2, page(0));
+    ADD_ARRAY(Label33, page(0));
+    ADD_ARRAY(Text1, page(0));
+    ADD_ARRAY(Label34, page(0));
+    ADD(Label2, page(0));
+    ADD(Picture17, page(0));
 
-    add(QStringLiteral("Command3"), page(1), &Command3);
-    add(QStringLiteral("Command4"), page(1), &Command4);
-    addArray("Picture13", page(1), Picture13);
+    ADD(Command3, page(1));
+    ADD(Command4, page(1));
+    ADD_ARRAY(Picture13, page(1));
     for (int i = 0; i < 10; ++i) {
         add(indexed(QStringLiteral("Line1"), i), indexed(QStringLiteral("Picture13"), i), &Line1[i]);
         add(indexed(QStringLiteral("Line2"), i), indexed(QStringLiteral("Picture13"), i), &Line2[i]);
     }
-    addArray("Text2", page(1), Text2);
-    addArray("Label3", page(1), Label3);
-    add(QStringLiteral("Label4"), page(1), &Label4);
+    ADD_ARRAY(Text2, page(1));
+    ADD_ARRAY(Label3, page(1));
+    ADD(Label4, page(1));
 
-    add(QStringLiteral("Command5"), page(2), &Command5);
-    add(QStringLiteral("Command6"), page(2), &Command6);
-    addArray("Label5", page(2), Label5);
-    addArray("Text3", page(2), Text3);
-    addArray("Label6", page(2), Label6);
-    add(QStringLiteral("Label7"), page(2), &Label7);
-    add(QStringLiteral("Label31"), page(2), &Label31);
-    add(QStringLiteral("Label32"), page(2), &Label32);
-    add(QStringLiteral("Picture15"), page(2), &Picture15);
+    ADD(Command5, page(2));
+    ADD(Command6, page(2));
+    ADD_ARRAY(Label5, page(2));
+    ADD_ARRAY(Text3, page(2));
+    ADD_ARRAY(Label6, page(2));
+    ADD(Label7, page(2));
+    ADD(Label31, page(2));
+    ADD(Label32, page(2));
+    ADD(Picture15, page(2));
 
-    add(QStringLiteral("Command7"), page(3), &Command7);
-    add(QStringLiteral("Command8"), page(3), &Command8);
-    addArray("Label8", page(3), Label8);
-    addArray("Text4", page(3), Text4);
-    addArray("Label9", page(3), Label9);
-    addArray("Text5", page(3), Text5);
-    addArray("Label10", page(3), Label10);
-    add(QStringLiteral("Label11"), page(3), &Label11);
-    add(QStringLiteral("Picture16"), page(3), &Picture16);
+    ADD(Command7, page(3));
+    ADD(Command8, page(3));
+    ADD_ARRAY(Label8, page(3));
+    ADD_ARRAY(Text4, page(3));
+    ADD_ARRAY(Label9, page(3));
+    ADD_ARRAY(Text5, page(3));
+    ADD_ARRAY(Label10, page(3));
+    ADD(Label11, page(3));
+    ADD(Picture16, page(3));
 
-    add(QStringLiteral("Command9"), page(4), &Command9);
-    add(QStringLiteral("Command10"), page(4), &Command10);
-    addArray("Label12", page(4), Label12);
-    addArray("Text6", page(4), Text6);
-    addArray("Label14", page(4), Label14);
-    add(QStringLiteral("Label13"), page(4), &Label13);
-    add(QStringLiteral("Picture7"), page(4), &Picture7);
+    ADD(Command9, page(4));
+    ADD(Command10, page(4));
+    ADD_ARRAY(Label12, page(4));
+    ADD_ARRAY(Text6, page(4));
+    ADD_ARRAY(Label14, page(4));
+    ADD(Label13, page(4));
+    ADD(Picture7, page(4));
 
-    add(QStringLiteral("Command11"), page(5), &Command11);
-    add(QStringLiteral("Command12"), page(5), &Command12);
-    addArray("Label15", page(5), Label15);
-    addArray("Label16", page(5), Label16);
-    addArray("Text7", page(5), Text7);
-    addArray("Label17", page(5), Label17);
-    add(QStringLiteral("Label18"), page(5), &Label18);
-    add(QStringLiteral("Picture8"), page(5), &Picture8);
+    ADD(Command11, page(5));
+    ADD(Command12, page(5));
+    ADD_ARRAY(Label15, page(5));
+    ADD_ARRAY(Label16, page(5));
+    ADD_ARRAY(Text7, page(5));
+    ADD_ARRAY(Label17, page(5));
+    ADD(Label18, page(5));
+    ADD(Picture8, page(5));
 
-    add(QStringLiteral("Command13"), page(6), &Command13);
-    add(QStringLiteral("Command14"), page(6), &Command14);
-    add(QStringLiteral("Label19"), page(6), &Label19);
-    add(QStringLiteral("Text8"), page(6), &Text8);
-    add(QStringLiteral("Label20"), page(6), &Label20);
-    add(QStringLiteral("Label21"), page(6), &Label21);
-    add(QStringLiteral("Picture9"), page(6), &Picture9);
-    add(QStringLiteral("Picture10"), page(6), &Picture10);
+    ADD(Command13, page(6));
+    ADD(Command14, page(6));
+    ADD(Label19, page(6));
+    ADD(Text8, page(6));
+    ADD(Label20, page(6));
+    ADD(Label21, page(6));
+    ADD(Picture9, page(6));
+    ADD(Picture10, page(6));
 
-    add(QStringLiteral("Command15"), page(7), &Command15);
-    add(QStringLiteral("Command16"), page(7), &Command16);
-    addArray("Label22", page(7), Label22);
-    addArray("Label23", page(7), Label23);
-    addArray("Label24", page(7), Label24);
-    addArray("Text9", page(7), Text9);
-    addArray("Text10", page(7), Text10);
-    addArray("Label25", page(7), Label25);
-    add(QStringLiteral("Label26"), page(7), &Label26);
+    ADD(Command15, page(7));
+    ADD(Command16, page(7));
+    ADD_ARRAY(Label22, page(7));
+    ADD_ARRAY(Label23, page(7));
+    ADD_ARRAY(Label24, page(7));
+    ADD_ARRAY(Text9, page(7));
+    ADD_ARRAY(Text10, page(7));
+    ADD_ARRAY(Label25, page(7));
+    ADD(Label26, page(7));
 
-    add(QStringLiteral("Command17"), page(8), &Command17);
-    add(QStringLiteral("Command18"), page(8), &Command18);
-    addArray("Label27", page(8), Label27);
-    addArray("Label28", page(8), Label28);
-    addArray("Text11", page(8), Text11);
-    addArray("Label29", page(8), Label29);
-    add(QStringLiteral("Label30"), page(8), &Label30);
+    ADD(Command17, page(8));
+    ADD(Command18, page(8));
+    ADD_ARRAY(Label27, page(8));
+    ADD_ARRAY(Label28, page(8));
+    ADD_ARRAY(Text11, page(8));
+    ADD_ARRAY(Label29, page(8));
+    ADD(Label30, page(8));
 
-    addArray("Text12", page(9), Text12);
-    add(QStringLiteral("WebBrowser1"), page(10), &WebBrowser1);
+    ADD_ARRAY(Text12, page(9));
+    ADD(WebBrowser1, page(10));
+#undef ADD
+#undef ADD_ARRAY
     return all;
 }
