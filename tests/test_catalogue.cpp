@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 // The names of a list, read as a pupil would: separated by either comma.
@@ -13,10 +15,8 @@ QStringList namesOf(const DispatchList& list)
 
 bool dispatchesOnTab(const QString& text, int tab)
 {
-    for (const DispatchList& list : ExerciseCatalogue::dispatchLists())
-        if (list.tab == tab && list.names.contains(text))
-            return true;
-    return false;
+    const auto& lists = ExerciseCatalogue::dispatchLists();
+    return std::any_of(lists.begin(), lists.end(), [&](const DispatchList& list) { return list.matches(text, tab); });
 }
 
 } // namespace

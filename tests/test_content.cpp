@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 QStringList categoryTexts()
@@ -21,10 +23,8 @@ QStringList categoryTexts()
 
 bool dispatchesOnTab(const QString& text, int tab)
 {
-    for (const DispatchList& list : ExerciseCatalogue::dispatchLists())
-        if (list.tab == tab && list.names.contains(text))
-            return true;
-    return false;
+    const auto& lists = ExerciseCatalogue::dispatchLists();
+    return std::any_of(lists.begin(), lists.end(), [&](const DispatchList& list) { return list.matches(text, tab); });
 }
 
 QByteArray digestOf(const QString& path)

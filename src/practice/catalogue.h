@@ -51,6 +51,9 @@ struct DispatchList {
     int tab;
     ProcedureId procedure;
     QString names;
+
+    // A substring test of the whole list text: an empty text is in every list.
+    bool matches(const QString& text, int selectedTab) const { return tab == selectedTab && names.contains(text); }
 };
 
 namespace ExerciseCatalogue {

@@ -27,8 +27,7 @@ void MainForm::TreeView1_Click()
         return;
     const QString text = TreeView1.selectedText();
     for (const DispatchList& list : ExerciseCatalogue::dispatchLists()) {
-        // A substring test on the whole list text: an empty text is in every list.
-        if (list.tab != state.currentTab || !list.names.contains(text))
+        if (!list.matches(text, state.currentTab))
             continue;
         if (const auto procedure = procedures.find(list.procedure); procedure != procedures.end())
             resumeNext([&] { procedure->second(*this); });

@@ -1,18 +1,17 @@
 #include "main_window.h"
 
+#include "control_renderer.h"
 #include "picture_widget.h"
 #include "twips.h"
 
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabBar>
 #include <QTreeWidget>
 
@@ -29,121 +28,10 @@ QFont fontOfSize(double points)
     return result;
 }
 
-void setGeometryOf(QWidget* widget, const Rect& rect)
-{
-    const QRect pixels = toPixels(rect);
-    if (widget->geometry() != pixels)
-        widget->setGeometry(pixels);
-}
-
-void setShown(QWidget* widget, bool visible)
-{
-    if (widget->isHidden() == visible)
-        widget->setVisible(visible);
-}
-
-// Marks are coloured by what they say: green for a tick, red for a cross.
-QString toneOf(const QString& caption)
-{
-    if (caption.contains(u'√'))
-        return QStringLiteral("right");
-    if (caption.contains(u'×') && caption.contains(QStringLiteral("正确答案")))
-        return QStringLiteral("wrong");
-    return {};
-}
-
-Qt::Alignment toQt(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::Centre:
-        return Qt::AlignCenter;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-// Applies one control's model state to its widget, touching only what differs.
-struct Renderer {
-    QWidget* widget;
-
-    void operator()(Window* window) const
-    {
-        if (widget->windowTitle() != window->caption)
-            widget->setWindowTitle(window->caption);
-    }
-    void operator()(Frame* frame) const
-    {
-        auto* box = static_cast<QGroupBox*>(widget);
-        if (box->title() != frame->caption)
-            box->setTitle(frame->caption);
-        setGeometryOf(box, frame->rect);
-        setShown(box, frame->visible);
-    }
-    void operator()(Label* label) const
-    {
-        auto* text = static_cast<QLabel*>(widget);
-        if (text->text() != label->caption()) {
-            text->setText(label->caption());
-            const QString tone = toneOf(label->caption());
-            if (text->property("tone").toString() != tone) {
-                text->setProperty("tone", tone);
-                text->style()->unpolish(text);
-                text->style()->polish(text);
-            }
-        }
-        setGeometryOf(text, label->rect);
-        setShown(text, label->visible);
-    }
-    void operator()(TextBox* box) const
-    {
-        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-            if (line->text() != box->text)
-                line->setText(box->text);
-            if (line->alignment() != toQt(box->alignment))
-                line->setAlignment(toQt(box->alignment));
-        } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget); text && text->toPlainText() != box->text) {
-            text->setPlainText(box->text);
-        }
-        if (widget->isEnabled() != box->enabled)
-            widget->setEnabled(box->enabled);
-        setGeometryOf(widget, box->rect);
-        setShown(widget, box->visible);
-    }
-    void operator()(CommandButton* button) const
-    {
-        auto* push = static_cast<QPushButton*>(widget);
-        if (push->text() != button->caption)
-            push->setText(button->caption);
-        if (push->isEnabled() != button->enabled)
-            push->setEnabled(button->enabled);
-        setGeometryOf(push, button->rect);
-        setShown(push, button->visible);
-    }
-    void operator()(Picture* picture) const
-    {
-        setGeometryOf(widget, picture->rect);
-        setShown(widget, picture->visible);
-        widget->update(); // its lines may have moved
-    }
-    void operator()(WebBrowser* browser) const
-    {
-        widget->setToolTip(browser->address);
-        setGeometryOf(widget, browser->rect);
-    }
-    // Drawn elsewhere: lines by their picture, the tree, tabs and clock by the window.
-    void operator()(Line*) const {}
-    void operator()(TreeView* tree) const { setGeometryOf(widget, tree->rect); }
-    void operator()(TabStrip*) const {}
-    void operator()(Timer*) const {}
-};
-
 } // namespace
 
 MainWindow::MainWindow(const QString& programFolder)
-    : drawings(qGuiApp->devicePixelRatio()), pageFont(fontOfSize(12)), metrics(pageFont), windowModel(metrics, programFolder)
+    : drawings(qApp->devicePixelRatio()), pageFont(fontOfSize(12)), metrics(pageFont), windowModel(metrics, programFolder)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_StyledBackground);
@@ -332,7 +220,7 @@ void MainWindow::render()
     rendering = true;
     auto renderControls = [this] {
         for (const auto& [control, view] : bindings)
-            std::visit(Renderer{view}, control);
+            renderControl(control, view);
     };
     renderControls();
     if (buildShownPages())
