@@ -19,17 +19,17 @@ struct Draw {
 };
 
 // One exercise type. Draws are made a first, then b. Addition and
-// multiplication redraw both, with the redraw rules, while the result is above
-// `bound` (0: no bound); subtraction redraws both, with the first rules, while
-// b > a; division draws the divisor a and the quotient b and shows a × b ÷ a,
-// so it always comes out exactly.
+// multiplication redraw both while the result is above `bound` (0: no bound);
+// subtraction redraws both while b > a; division draws the divisor a and the
+// quotient b and shows a × b ÷ a, so it always comes out exactly. A redraw uses
+// the redraw rules where a row gives them, the first rules otherwise.
 struct WholeNumberType {
     const char* name;
     Operation operation;
     Draw a;
     Draw b;
     int bound = 0;
-    Draw redrawA{};
+    Draw redrawA{}; // {0, 0}: as the first draw
     Draw redrawB{};
     const char* caption = nullptr; // when not the name followed by "   填空"
 };
@@ -37,14 +37,14 @@ struct WholeNumberType {
 using enum Operation;
 
 const WholeNumberType types[] = {
-    // name                     operation  a             b             bound  redraw a      redraw b
-    {"10以内加法",               Add,      {10, 0},      {10, 0},      10,    {10, 0},      {10, 0}, "10以内加法    填空"},
+    // name                     operation  a             b             bound  redraw a, b where they differ from a, b
+    {"10以内加法",               Add,      {10, 0},      {10, 0},      10,    {},           {},      "10以内加法    填空"},
     // A drawn 20 never survives the redraw, since b ≥ 1; a redrawn b has one value fewer.
     {"20以内加法",               Add,      {11, 10},     {21, 1},      20,    {11, 10},     {20, 1}},
-    {"50以内加法",               Add,      {31, 20},     {31, 0},      50,    {31, 20},     {31, 0}},
-    {"100以内加法",              Add,      {51, 50},     {51, 0},      100,   {51, 50},     {51, 0}},
-    {"1000以内加法",             Add,      {501, 500},   {501, 0},     1000,  {501, 500},   {501, 0}},
-    {"5000以内加法",             Add,      {4001, 1000}, {4001, 0},    5000,  {4001, 1000}, {4001, 0}},
+    {"50以内加法",               Add,      {31, 20},     {31, 0},      50},
+    {"100以内加法",              Add,      {51, 50},     {51, 0},      100},
+    {"1000以内加法",             Add,      {501, 500},   {501, 0},     1000},
+    {"5000以内加法",             Add,      {4001, 1000}, {4001, 0},    5000},
     {"一位数加一位数",           Add,      {10, 0},      {10, 0}},
     {"两位数加一位数-简单",      Add,      {41, 10},     {10, 0}},
     {"两位数加一位数-较难",      Add,      {50, 50},     {10, 0}},
@@ -54,7 +54,7 @@ const WholeNumberType types[] = {
     {"三位数加三位数",           Add,      {900, 100},   {900, 100}},
     {"四位数加四位数",           Add,      {9000, 1000}, {9000, 1000}},
 
-    {"10以内减法",               Subtract, {9, 1},       {9, 1},       0,     {}, {}, "10以内减法    填空"},
+    {"10以内减法",               Subtract, {9, 1},       {9, 1},       0,     {},           {},      "10以内减法    填空"},
     {"20以内减法",               Subtract, {10, 10},     {19, 1}},
     {"50以内减法",               Subtract, {40, 10},     {49, 1}},
     {"100以内减法",              Subtract, {50, 50},     {99, 1}},
@@ -70,15 +70,15 @@ const WholeNumberType types[] = {
     {"四位数减四位数",           Subtract, {9000, 1000}, {9000, 1000}},
 
     {"一位数乘法",               Multiply, {9, 1},       {9, 1}},
-    {"100内两位数乘一位数",      Multiply, {90, 10},     {9, 1},       100,   {90, 10},     {9, 1}},
+    {"100内两位数乘一位数",      Multiply, {90, 10},     {9, 1},       100},
     {"250内两位数乘一位数",      Multiply, {50, 50},     {9, 1},       250,   {90, 10},     {9, 1}},
     {"250内两位数乘两位数",      Multiply, {50, 50},     {90, 10},     250,   {90, 10},     {90, 10}},
     {"500内两位数乘一位数",      Multiply, {50, 50},     {9, 1},       500,   {90, 10},     {9, 1}},
     {"500内两位数乘两位数",      Multiply, {50, 50},     {90, 10},     500,   {90, 10},     {90, 10}},
     {"1000内两位数乘一位数",     Multiply, {50, 50},     {9, 1}},
     {"1000内两位数乘两位数",     Multiply, {50, 50},     {90, 10},     1000,  {90, 10},     {90, 10}},
-    {"10000内两位数乘两位数",    Multiply, {90, 10},     {90, 10},     10000, {90, 10},     {90, 10}},
-    {"10000内三位数乘两位数",    Multiply, {900, 100},   {90, 10},     10000, {900, 100},   {90, 10}},
+    {"10000内两位数乘两位数",    Multiply, {90, 10},     {90, 10},     10000},
+    {"10000内三位数乘两位数",    Multiply, {900, 100},   {90, 10},     10000},
     {"10000以上三位数乘两位数",  Multiply, {900, 100},   {50, 50}},
     {"10000以上三位数乘三位数",  Multiply, {900, 200},   {900, 100}},
 
@@ -126,10 +126,11 @@ Question drawQuestion(const WholeNumberType& type, RandomSource& random)
 {
     long long a = drawFrom(random, type.a);
     long long b = drawFrom(random, type.b);
+    const Draw redrawA = type.redrawA.n > 0 ? type.redrawA : type.a;
+    const Draw redrawB = type.redrawB.n > 0 ? type.redrawB : type.b;
     while (needsRedraw(type, a, b)) {
-        const bool sameRules = type.operation == Subtract;
-        a = drawFrom(random, sameRules ? type.a : type.redrawA);
-        b = drawFrom(random, sameRules ? type.b : type.redrawB);
+        a = drawFrom(random, redrawA);
+        b = drawFrom(random, redrawB);
     }
     auto question = [](long long left, const char* op, long long right) {
         return Str(left) + QString::fromUtf8(op) + Str(right) + QStringLiteral(" = (");

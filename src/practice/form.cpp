@@ -98,22 +98,10 @@ Form::Form(const TextMetrics& metrics)
     Command2 = button("提交答案", {page0QuestionLeft + 1560, 5950, 1650, 540});
     Picture17.rect = {8400, 4200, 2520, 1920};
 
-    Command3 = button("出题");
-    Command4 = button("提交答案");
-    Command5 = button("出题");
-    Command6 = button("提交答案");
-    Command7 = button("出题");
-    Command8 = button("提交答案");
-    Command9 = button("出题");
-    Command10 = button("提交答案");
-    Command11 = button("出题");
-    Command12 = button("提交答案");
-    Command13 = button("出题");
-    Command14 = button("提交答案");
-    Command15 = button("出题");
-    Command16 = button("提交答案");
-    Command17 = button("出题");
-    Command18 = button("提交答案");
+    for (CommandButton* generate : {&Command3, &Command5, &Command7, &Command9, &Command11, &Command13, &Command15, &Command17})
+        *generate = button("出题");
+    for (CommandButton* submit : {&Command4, &Command6, &Command8, &Command10, &Command12, &Command14, &Command16, &Command18})
+        *submit = button("提交答案");
 
     for (Label& unit : Label6)
         unit.setCaption(QStringLiteral("分"));

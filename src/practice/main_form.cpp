@@ -58,9 +58,9 @@ void MainForm::resetPages()
             (*boxes)[i].enabled = true;
         Text1[i].alignment = Alignment::Centre;
         Text1[i].rect.width = 900;
-        if (Frame1[5].caption == QStringLiteral("数字排序（困难）"))
-            Picture8.visible = false;
     }
+    if (Frame1[5].caption == QStringLiteral("数字排序（困难）"))
+        Picture8.visible = false;
 }
 
 void MainForm::Timer1_Timer()
