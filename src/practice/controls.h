@@ -92,9 +92,23 @@ private:
     int starts = 0;
 };
 
-struct WebBrowser {
+class WebBrowser {
+public:
     Rect rect;
-    QString address; // the last page it was asked to open
+
+    void navigate(const QString& page)
+    {
+        pageAddress = page;
+        ++navigations;
+    }
+    // The last page it was asked to open.
+    const QString& address() const { return pageAddress; }
+    // Grows with every navigate, so that a view reopens a page asked for again.
+    int navigationCount() const { return navigations; }
+
+private:
+    QString pageAddress;
+    int navigations = 0;
 };
 
 // The window itself.

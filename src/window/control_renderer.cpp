@@ -1,5 +1,6 @@
 #include "control_renderer.h"
 
+#include "browser_host.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -115,8 +116,8 @@ struct Renderer {
     }
     void operator()(WebBrowser* browser) const
     {
-        widget->setToolTip(browser->address);
         setGeometryOf(widget, browser->rect);
+        static_cast<BrowserHost*>(widget)->render(*browser);
     }
     // Drawn elsewhere: lines by their picture, the tree, tabs and clock by the window.
     void operator()(Line*) const {}

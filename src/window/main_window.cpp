@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "browser_host.h"
 #include "control_renderer.h"
 #include "picture_widget.h"
 #include "twips.h"
@@ -172,8 +173,10 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
     }
     if (auto* box = std::get_if<TextBox*>(&entry.control)) {
         if ((*box)->multiLine) {
+            // The dictionary: long reading, so a larger type than the questions.
             auto* text = new QPlainTextEdit(container);
             text->setReadOnly(true);
+            text->setFont(fontOfSize(13));
             return text;
         }
         auto* line = new QLineEdit(container);
@@ -199,11 +202,8 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
                 view->addLine((*hands)[name.mid(10).chopped(1).toInt()]);
         return view;
     }
-    if (std::holds_alternative<WebBrowser*>(entry.control)) {
-        auto* placeholder = new QLabel(QStringLiteral("这一部分的内容正在准备中，敬请期待。"), container);
-        placeholder->setAlignment(Qt::AlignCenter);
-        return placeholder;
-    }
+    if (std::holds_alternative<WebBrowser*>(entry.control))
+        return new BrowserHost(windowModel.appPath(), container);
     return nullptr;
 }
 

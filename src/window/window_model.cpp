@@ -1,5 +1,6 @@
 #include "window_model.h"
 
+#include "dictionary.h"
 #include "number_text.h"
 #include "page_geometry.h"
 #include "procedures.h"
@@ -49,12 +50,13 @@ const LibraryTab* libraryTab(int tab)
 WindowModel::WindowModel(const TextMetrics& metrics, QString folder)
     : form(metrics), programFolder(std::move(folder)), buttons(buttonProcedures())
 {
-    form.setProcedures(pageProcedures());
+    form.setProcedures(pageProcedures(programFolder));
 }
 
 void WindowModel::Form_Load()
 {
     form.Label7.setCaption(QString());
+    form.Text12[0].text = dictionaryText();
     store = std::make_unique<ContentStore>(programFolder);
     if (store->problem() != ContentStore::Problem::None)
         announceContentProblem();
@@ -152,7 +154,7 @@ void WindowModel::showLibraryPage(int tab)
     const LibraryTab* library = libraryTab(tab);
     form.mysub();
     form.Picture14.visible = false;
-    form.WebBrowser1.address = programFolder + library->startPage;
+    form.WebBrowser1.navigate(programFolder + library->startPage);
     form.Frame1[10].caption = QString::fromUtf8(library->caption);
     form.Frame1[10].visible = true;
     form.Label31.visible = true;

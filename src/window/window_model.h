@@ -28,6 +28,8 @@ public:
     bool click(const QString& button);
 
     const ContentStore& content() const { return *store; }
+    // The program folder, which holds data.db and the library pages.
+    const QString& appPath() const { return programFolder; }
 
 private:
     void rebuildTree(const TopicTab& tab);

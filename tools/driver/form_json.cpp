@@ -89,7 +89,7 @@ struct ControlToJson {
     }
     void operator()(const WebBrowser* browser)
     {
-        object[QStringLiteral("address")] = browser->address;
+        object[QStringLiteral("address")] = browser->address();
         putRect(object, browser->rect);
     }
 };

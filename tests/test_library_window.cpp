@@ -1,0 +1,146 @@
+// The library tabs in the real window, offscreen, with the browser plugin.
+
+#include "main_window.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <unistd.h>
+
+namespace {
+
+void clickNode(MainWindow& window, const QString& text)
+{
+    auto* tree = static_cast<QTreeWidget*>(window.widget(QStringLiteral("TreeView1")));
+    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    QVERIFY(!found.isEmpty());
+    tree->scrollToItem(found.first());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found.first()).center());
+}
+
+void showTab(MainWindow& window, int tab)
+{
+    window.findChild<QTabBar*>()->setCurrentIndex(tab - 1);
+}
+
+// The web view inside WebBrowser1's host; found by class name, since the
+// tests do not link the browser engine either.
+QWidget* webView(MainWindow& window)
+{
+    for (QWidget* child : window.widget(QStringLiteral("WebBrowser1"))->findChildren<QWidget*>())
+        if (QByteArray(child->metaObject()->className()) == "QWebEngineView")
+            return child;
+    return nullptr;
+}
+
+QString pageTitle(MainWindow& window)
+{
+    QWidget* view = webView(window);
+    return view ? view->property("title").toString() : QString();
+}
+
+// A program folder of its own: a start page and a games column with the
+// titles given, and none of the games' pages.
+bool makeProgramFolder(const QTemporaryDir& folder, const QStringList& games)
+{
+    QFile start(folder.filePath(QStringLiteral("123.htm")));
+    if (!start.open(QIODevice::WriteOnly)
+        || start.write("<!DOCTYPE html><html><head><title>start</title></head><body></body></html>") < 0)
+        return false;
+    start.close();
+    return makeContentDatabase(QStringLiteral("[适合一年级的游戏]\n") + games.join(u'\n') + u'\n', folder.path());
+}
+
+constexpr int browserTimeout = 30000; // the engine's first start is slow on a busy machine
+
+} // namespace
+
+class LibraryWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dictionaryShowsTheChosenEntryAtTheTop()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        showTab(window, 8);
+        auto* text = qobject_cast<QPlainTextEdit*>(window.widget(QStringLiteral("Text12(1)")));
+        QVERIFY(text && text->isVisible());
+        QVERIFY(text->isReadOnly());
+        QVERIFY(text->toPlainText().startsWith(QStringLiteral("1、加法交换律")));
+        text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
+
+        clickNode(window, QStringLiteral("28、百分数"));
+        QVERIFY(text->toPlainText().startsWith(QStringLiteral("28、百分数")));
+        QCOMPARE(text->verticalScrollBar()->value(), 0);
+        QVERIFY(text->font().pointSizeF() >= 12);
+    }
+
+    void examTabOpensTheFirstPaper()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        showTab(window, 12);
+        const QString page = buildDir() + QStringLiteral("/123_files/一年纪数学上册期中考试卷.htm");
+        QCOMPARE(window.model().form.WebBrowser1.address(), page);
+        QVERIFY2(webView(window), "the browser plugin did not load");
+        QTRY_COMPARE_WITH_TIMEOUT(webView(window)->property("url").toUrl(), QUrl::fromLocalFile(page), browserTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("一年纪数学上册期中考试卷"), browserTimeout);
+    }
+
+    void aMissingPageShowsOurOwnPage()
+    {
+        QTemporaryDir folder;
+        QVERIFY(makeProgramFolder(folder, {QStringLiteral("小熊分饼")}));
+        MainWindow window(folder.path());
+        window.show();
+        showTab(window, 9);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("start"), browserTimeout);
+        clickNode(window, QStringLiteral("小熊分饼"));
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("页面不存在"), browserTimeout);
+    }
+
+    // The catalogue's lists never dispatch such a title, so this is the view's
+    // own guard, tried with an address put straight into the model.
+    void anAddressLeadingOutOfTheFolderOpensNothing()
+    {
+        QTemporaryDir folder;
+        QVERIFY(makeProgramFolder(folder, {}));
+        MainWindow window(folder.path());
+        window.show();
+        showTab(window, 9);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("start"), browserTimeout);
+        window.model().form.WebBrowser1.navigate(folder.path() + QStringLiteral("/123_files/../../../etc/hostname"));
+        window.render();
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("这一页不能打开"), browserTimeout);
+    }
+
+    void theProgramDoesNotLinkTheBrowserEngine()
+    {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {buildDir() + QStringLiteral("/tallowby")});
+        QVERIFY(ldd.waitForFinished());
+        const QString libraries = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+        QVERIFY(libraries.contains(QStringLiteral("libQt6Widgets")));
+        QVERIFY2(!libraries.contains(QStringLiteral("WebEngine")), qPrintable(libraries));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // As the program itself does before its application object exists.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    LibraryWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_library_window.moc"
