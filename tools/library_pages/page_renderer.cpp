@@ -127,7 +127,7 @@ QList<RenderedPage> puzzlePages(const PageSource& page)
     const QString puzzleBody = heading(page, page.title) + paragraphs(page.paragraphs) + figure(page.figure)
         + table(page.table) + link(pageFileName(answerTitle), QStringLiteral("看答案"));
     const QString answerBody = element(QStringLiteral("h1"), richText(answerTitle))
-        + element(QStringLiteral("div"), paragraphs(page.answer.paragraphs), QStringLiteral("solution box"))
+        + solution(page.answer.paragraphs, QStringLiteral("h2"))
         + element(QStringLiteral("p"), element(QStringLiteral("strong"), richText(page.answer.answer)).trimmed(),
                   QStringLiteral("answer"))
         + link(pageFileName(page.title), QStringLiteral("回到题目"));
@@ -169,7 +169,9 @@ QList<RenderedPage> olympiadPages(const PageSource& page)
     QString body = heading(page, page.title);
     for (qsizetype i = 0; i < page.problems.size(); ++i) {
         const Item& problem = page.problems[i];
-        const QString answer = QStringLiteral("<strong>答案：</strong>") + richText(problem.answer);
+        // Most answers start with "答：" already; the label is only for bare ones.
+        const QString label = problem.answer.startsWith(u'答') ? QString() : QStringLiteral("<strong>答案：</strong>");
+        const QString answer = label + richText(problem.answer);
         body += element(QStringLiteral("section"),
                         element(QStringLiteral("h2"), QStringLiteral("第%1题").arg(i + 1)) + question(problem)
                             + solution(problem.solution, QStringLiteral("h3"))

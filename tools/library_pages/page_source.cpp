@@ -104,10 +104,13 @@ public:
     // One expression or a list of them.
     QStringList textOrTexts(const QString& name)
     {
-        if (m_object.value(name).isString()) {
+        const QJsonValue value = field(name, Need::Optional);
+        if (value.isString()) {
             const QString single = text(name, Need::Optional);
             return single.isEmpty() ? QStringList() : QStringList{single};
         }
+        if (!value.isUndefined() && !value.isArray())
+            return fail(name, QStringLiteral("must be a text or a list of texts")), QStringList();
         return texts(name, Need::Optional);
     }
 
