@@ -641,6 +641,7 @@
       $('#tg-round').textContent = roundName;
       if (slot.first) announce(roundName);
 
+      $('#tg-check').disabled = false; // an order question disables it until complete
       controller = kind(question, host);
       $('#tg-picture').innerHTML = question.picture || '';
       show('#tg-picture', !!question.picture);
@@ -658,7 +659,6 @@
       $('#tg-play').className = 'tg-play tg-kind-' + state.kind;
       $('#tg-nudge').textContent = '';
       show('#tg-check', controller.needsCheck);
-      $('#tg-check').disabled = false;
       show('#tg-feedback', false);
       updateProgress();
       controller.focus();
