@@ -519,14 +519,16 @@
     '  </div>' +
     '</section>';
 
-  // Scales the fixed 745 x 433 design to the window, centred, never scrolling.
+  // Scales the 745 x 433 design to the window, never scrolling. The stage
+  // takes the window's shape, so a wider or taller window gives more room
+  // around the centred content rather than empty bands.
   function fitStage(stage) {
     var scale = 1;
     function fit() {
       scale = Math.min(window.innerWidth / DESIGN_WIDTH, window.innerHeight / DESIGN_HEIGHT) || 1;
-      var left = Math.max(0, (window.innerWidth - DESIGN_WIDTH * scale) / 2);
-      var top = Math.max(0, (window.innerHeight - DESIGN_HEIGHT * scale) / 2);
-      stage.style.transform = 'translate(' + left + 'px,' + top + 'px) scale(' + scale + ')';
+      stage.style.width = Math.max(DESIGN_WIDTH, window.innerWidth / scale) + 'px';
+      stage.style.height = Math.max(DESIGN_HEIGHT, window.innerHeight / scale) + 'px';
+      stage.style.transform = 'scale(' + scale + ')';
     }
     fit();
     window.addEventListener('resize', fit);
