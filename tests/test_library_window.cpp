@@ -79,6 +79,9 @@ private slots:
         clickNode(window, QStringLiteral("28、百分数"));
         QVERIFY(text->toPlainText().startsWith(QStringLiteral("28、百分数")));
         QCOMPARE(text->verticalScrollBar()->value(), 0);
+        // The dispatch shows page 0 under the dictionary; its caption must not show through.
+        QVERIFY(window.model().form.Frame1[0].visible);
+        QVERIFY(!window.widget(QStringLiteral("Frame1(0)"))->isVisible());
         QVERIFY(text->font().pointSizeF() >= 12);
     }
 
@@ -90,6 +93,8 @@ private slots:
         const QString page = buildDir() + QStringLiteral("/123_files/一年纪数学上册期中考试卷.htm");
         QCOMPARE(window.model().form.WebBrowser1.address(), page);
         QVERIFY2(webView(window), "the browser plugin did not load");
+        QVERIFY(webView(window)->isVisible());
+        QCOMPARE(webView(window)->size(), window.widget(QStringLiteral("WebBrowser1"))->size());
         QTRY_COMPARE_WITH_TIMEOUT(webView(window)->property("url").toUrl(), QUrl::fromLocalFile(page), browserTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("一年纪数学上册期中考试卷"), browserTimeout);
     }

@@ -15,6 +15,8 @@ struct Rect {
     int top = 0;
     int width = 0;
     int height = 0;
+
+    bool operator==(const Rect&) const = default;
 };
 
 // A label is always exactly as wide as its caption: the width follows every

@@ -117,6 +117,7 @@ struct Renderer {
     void operator()(WebBrowser* browser) const
     {
         setGeometryOf(widget, browser->rect);
+        setShown(widget, true); // seen whenever its page is
         static_cast<BrowserHost*>(widget)->render(*browser);
     }
     // Drawn elsewhere: lines by their picture, the tree, tabs and clock by the window.

@@ -177,6 +177,7 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
             auto* text = new QPlainTextEdit(container);
             text->setReadOnly(true);
             text->setFont(fontOfSize(13));
+            text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             return text;
         }
         auto* line = new QLineEdit(container);
@@ -221,6 +222,7 @@ void MainWindow::render()
     auto renderControls = [this] {
         for (const auto& [control, view] : bindings)
             renderControl(control, view);
+        hideCoveredPages();
     };
     renderControls();
     if (buildShownPages())
@@ -233,6 +235,17 @@ void MainWindow::render()
     renderTree();
     renderClock();
     rendering = false;
+}
+
+void MainWindow::hideCoveredPages()
+{
+    // The pages lie on top of each other. A page under a higher one is not
+    // drawn, so that its caption does not show through the caption gap above.
+    const std::vector<Frame>& pages = windowModel.form.Frame1;
+    for (size_t lower = 0; lower < pages.size(); ++lower)
+        for (size_t upper = lower + 1; upper < pages.size(); ++upper)
+            if (pages[lower].visible && pages[upper].visible && pages[upper].rect == pages[lower].rect)
+                setShown(widget(QStringLiteral("Frame1(%1)").arg(lower)), false);
 }
 
 void MainWindow::renderTree()

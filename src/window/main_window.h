@@ -41,6 +41,7 @@ private:
     bool buildShownPages();
     QWidget* createWidget(const Form::Entry& entry, QWidget* container);
     void connectAnswerBox(QLineEdit* box, TextBox& model);
+    void hideCoveredPages();
     void renderTree();
     void renderClock();
     void treeClicked();
