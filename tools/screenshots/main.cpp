@@ -53,7 +53,8 @@ int main(int argc, char* argv[])
     auto save = [&](const QString& name) {
         const QString path = folder.absoluteFilePath(name);
         // From the screen when there is one, since the browser draws with the GPU
-        // where grab() cannot see it.
+        // where grab() cannot see it; the screen shows a change once it is painted.
+        QTest::qWait(300);
         QPixmap shot = window.screen()->grabWindow(window.winId());
         if (shot.isNull())
             shot = window.grab();
