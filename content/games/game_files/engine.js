@@ -635,9 +635,9 @@
       state.round = slot.round + 1;
       state.questionInRound = slot.first ? 0 : state.questionInRound + 1;
       var question = makeQuestion(round);
-      var kind = KINDS[question.input || 'type'];
-      if (!kind) fail(config.title, '不认识的答题方式 input: "' + question.input + '"（可用 type、choice、order）');
       state.kind = question.input || 'type';
+      var kind = KINDS[state.kind];
+      if (!kind) fail(config.title, '不认识的答题方式 input: "' + question.input + '"（可用 type、choice、order）');
       state.phase = 'question';
       var roundName = '第 ' + state.round + ' 关' + (round.name ? ' · ' + round.name : '');
       $('#tg-round').textContent = roundName;
