@@ -514,6 +514,7 @@
     '<section class="tg-screen" id="tg-result" hidden>' +
     '  <div class="tg-card">' +
     '    <h1>闯关完成！</h1><div class="tg-result-stars"></div>' +
+    '    <p class="tg-result-note" hidden style="margin:0 0 6px;font-size:21px;color:var(--tg-accent-dark)"><b></b></p>' +
     '    <p class="tg-result-line"></p><p class="tg-result-text"></p>' +
     '    <button type="button" class="tg-button tg-big" id="tg-again">再玩一次</button>' +
     '  </div>' +
@@ -543,6 +544,16 @@
       if (!(Number.isInteger(round.count) && round.count > 0)) fail(title, '第 ' + (i + 1) + ' 关的题数 count 要是正整数');
       if (typeof round.make !== 'function') fail(title, '第 ' + (i + 1) + ' 关缺少出题函数 make');
     });
+    ['onAnswer', 'resultNote'].forEach(function (hook) {
+      if (config[hook] !== undefined && typeof config[hook] !== 'function') fail(title, hook + ' 要是一个函数');
+    });
+  }
+
+  // What a game hook returns: a string, or nothing (undefined or null).
+  function hookText(title, hook, value) {
+    if (value === undefined || value === null) return null;
+    if (typeof value !== 'string') fail(title, hook + ' 只能返回字符串或什么都不返回，现在返回了 ' + typeof value);
+    return value;
   }
 
   // The accent colour of a game and a darker shade of it for button edges.
@@ -590,6 +601,7 @@
     var rng = makeRandom(seedFromUrl());
     var state;
     var controller = null;
+    var question = null;
     var usedKeys;
     var cheerIndex = 0;
 
@@ -604,9 +616,20 @@
 
     function show(selector, visible) { $(selector).hidden = !visible; }
 
+    // The counts so far, as the game's own code sees them. Answers stay
+    // inside the engine until the pupil has answered.
+    function progress() {
+      return { answered: state.answered, rightCount: state.correct, score: state.score, total: total };
+    }
+
+    function setPicture(html) {
+      $('#tg-picture').innerHTML = html || '';
+      show('#tg-picture', !!html);
+    }
+
     function makeQuestion(round) {
       for (var attempt = 0; attempt < 30; attempt++) {
-        var q = round.make(rng, state.questionInRound);
+        var q = round.make(rng, state.questionInRound, progress());
         if (!q || typeof q !== 'object') fail(config.title, '出题函数要返回一个题目对象');
         if (!usedKeys.has(questionKey(q)) || attempt === 29) {
           usedKeys.add(questionKey(q));
@@ -634,7 +657,7 @@
       var round = config.rounds[slot.round];
       state.round = slot.round + 1;
       state.questionInRound = slot.first ? 0 : state.questionInRound + 1;
-      var question = makeQuestion(round);
+      question = makeQuestion(round);
       state.kind = question.input || 'type';
       var kind = KINDS[state.kind];
       if (!kind) fail(config.title, '不认识的答题方式 input: "' + question.input + '"（可用 type、choice、order）');
@@ -645,8 +668,7 @@
 
       $('#tg-check').disabled = false; // an order question disables it until complete
       controller = kind(question, host);
-      $('#tg-picture').innerHTML = question.picture || '';
-      show('#tg-picture', !!question.picture);
+      setPicture(question.picture);
       var text = $('#tg-question');
       text.innerHTML = '';
       String(question.text || '').split('\n').forEach(function (line) {
@@ -696,6 +718,15 @@
       controller.lock(right);
       showFeedback(right);
       updateProgress();
+      tellGame(right);
+    }
+
+    // The game may redraw its picture once the answer is judged and shown.
+    function tellGame(right) {
+      if (!config.onAnswer) return;
+      var outcome = Object.assign(progress(), { right: right, question: question });
+      var picture = hookText(config.title, 'onAnswer', config.onAnswer(outcome));
+      if (picture !== null) setPicture(picture);
     }
 
     function showFeedback(right) {
@@ -752,6 +783,14 @@
       $('.tg-result-text').textContent = level.text;
       show('#tg-result', true);
       $('#tg-again').focus();
+      showResultNote(level.stars);
+    }
+
+    function showResultNote(stars) {
+      var summary = Object.assign(progress(), { stars: stars });
+      var note = config.resultNote ? hookText(config.title, 'resultNote', config.resultNote(summary)) : null;
+      $('.tg-result-note b').textContent = note || '';
+      show('.tg-result-note', !!note);
     }
 
     $('#tg-start').addEventListener('click', begin);
