@@ -514,7 +514,7 @@
     '<section class="tg-screen" id="tg-result" hidden>' +
     '  <div class="tg-card">' +
     '    <h1>闯关完成！</h1><div class="tg-result-stars"></div>' +
-    '    <p class="tg-result-note" hidden style="margin:0 0 6px;font-size:21px;color:var(--tg-accent-dark)"><b></b></p>' +
+    '    <p class="tg-result-note" hidden><b></b></p>' +
     '    <p class="tg-result-line"></p><p class="tg-result-text"></p>' +
     '    <button type="button" class="tg-button tg-big" id="tg-again">再玩一次</button>' +
     '  </div>' +
