@@ -1,6 +1,6 @@
 // tallowby-screenshots DIR: opens the real window (offscreen when there is no
 // display), plays a short round of 20以内加法, looks up an entry of the
-// dictionary and opens a story, and saves what it looked like.
+// dictionary, opens a story and a game, and saves what it looked like.
 
 #include "main_window.h"
 #include "program_folder.h"
@@ -87,5 +87,11 @@ int main(int argc, char* argv[])
     if (!clickTreeNode(window, QStringLiteral("高斯的故事")))
         return 1;
     QTest::qWait(3000); // the browser starts and draws the page
-    return save(QStringLiteral("5-story.png")) ? 0 : 1;
+    if (!save(QStringLiteral("5-story.png")))
+        return 1;
+    tabs->setCurrentIndex(8);
+    if (!clickTreeNode(window, QStringLiteral("小熊分饼")))
+        return 1;
+    QTest::qWait(1500);
+    return save(QStringLiteral("6-game.png")) ? 0 : 1;
 }
