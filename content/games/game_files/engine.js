@@ -828,8 +828,21 @@
     $('#tg-start').focus();
   }
 
+  // A round's make function that deals the list like cards: shuffled at the
+  // start of each round, so a round repeats an entry only when the list is
+  // shorter than the round. build(entry, rng, indexInRound) makes the question.
+  function deck(list, build) {
+    if (!Array.isArray(list) || list.length === 0) throw new Error('TallowbyGame.deck: the list is empty');
+    var dealt = list;
+    return function (rng, indexInRound) {
+      if (indexInRound === 0) dealt = rng.shuffle(list);
+      return build(dealt[indexInRound % dealt.length], rng, indexInRound);
+    };
+  }
+
   window.TallowbyGame = {
     start: start,
+    deck: deck,
     random: makeRandom,
     svg: svg,
     grid: grid,
