@@ -40,10 +40,12 @@ public:
         : view(new QWebEngineView(parent))
     {
         // An off-the-record profile: the library writes no cache or cookies to disk.
-        auto* profile = new QWebEngineProfile(view);
+        auto* profile = new QWebEngineProfile;
         profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
         auto* page = new LibraryWebPage(profile, folder, view);
+        // The page must go before its profile: the page owns the profile.
+        profile->setParent(page);
         view->setPage(page);
         view->setContextMenuPolicy(Qt::NoContextMenu);
         // No raw browser error page, ever: a failed load is handed back to the
