@@ -1,7 +1,9 @@
 // The library tabs in the real window, offscreen, with the browser plugin.
 
+#include "browser_host.h"
 #include "main_window.h"
 #include "test_support.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -11,18 +13,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <unistd.h>
-
 namespace {
-
-void clickNode(MainWindow& window, const QString& text)
-{
-    auto* tree = static_cast<QTreeWidget*>(window.widget(QStringLiteral("TreeView1")));
-    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    QVERIFY(!found.isEmpty());
-    tree->scrollToItem(found.first());
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found.first()).center());
-}
 
 void showTab(MainWindow& window, int tab)
 {
@@ -139,10 +130,7 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    // As the program itself does before its application object exists.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareBrowserEngine();
     QApplication application(argc, argv);
     LibraryWindowTest test;
     return QTest::qExec(&test, argc, argv);

@@ -1,5 +1,6 @@
 #include "main_window.h"
 #include "test_support.h"
+#include "window_test_support.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,15 +17,6 @@ namespace {
 QTreeWidget* treeOf(MainWindow& window)
 {
     return static_cast<QTreeWidget*>(window.widget(QStringLiteral("TreeView1")));
-}
-
-void clickNode(MainWindow& window, const QString& text)
-{
-    QTreeWidget* tree = treeOf(window);
-    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    QVERIFY(!found.isEmpty());
-    tree->scrollToItem(found.first());
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found.first()).center());
 }
 
 QLineEdit* box(MainWindow& window, int index)

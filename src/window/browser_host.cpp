@@ -8,6 +8,17 @@
 #include <QLabel>
 #include <QPluginLoader>
 
+#include <unistd.h>
+
+void prepareBrowserEngine()
+{
+    // The engine refuses to start as root unless its sandbox is off; as any
+    // other user the sandbox stays on.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
 BrowserHost::BrowserHost(QString folder, QWidget* parent)
     : QWidget(parent), programFolder(std::move(folder))
 {

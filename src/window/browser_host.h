@@ -10,6 +10,10 @@
 
 class QLabel;
 
+// Settings the browser engine reads when it starts; call before the
+// application object exists, as the plugin is loaded later.
+void prepareBrowserEngine();
+
 // Where WebBrowser1 is seen. It loads the browser plugin when it is built (the
 // first time page 10 is shown) and opens each page the model navigates to,
 // or a page of our own when that page is missing or lies outside the program folder.

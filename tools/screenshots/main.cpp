@@ -2,6 +2,7 @@
 // display), plays a short round of 20以内加法, looks up an entry of the
 // dictionary, opens a story and a game, and saves what it looked like.
 
+#include "browser_host.h"
 #include "main_window.h"
 #include "program_folder.h"
 
@@ -14,8 +15,6 @@
 #include <QTextStream>
 #include <QTabBar>
 #include <QTreeWidget>
-
-#include <unistd.h>
 
 namespace {
 
@@ -34,10 +33,7 @@ bool clickTreeNode(MainWindow& window, const QString& text)
 
 int main(int argc, char* argv[])
 {
-    // As the program does, for the library's browser.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareBrowserEngine();
     QApplication application(argc, argv);
     QTextStream out(stdout);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
