@@ -1,4 +1,4 @@
-#include "test_support.h"
+#include "driver_support.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,36 +7,6 @@
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QList<QJsonObject> dumps;
-    QString errors;
-};
-
-Run drive(const QStringList& lines, const QStringList& arguments = {})
-{
-    QProcess driver;
-    driver.start(buildDir() + QStringLiteral("/tallowby-driver"), arguments);
-    Run run;
-    if (!driver.waitForStarted())
-        return run;
-    driver.write((lines.join(u'\n') + u'\n').toUtf8());
-    driver.closeWriteChannel();
-    if (!driver.waitForFinished(60000))
-        return run;
-    run.exitCode = driver.exitCode();
-    run.errors = QString::fromUtf8(driver.readAllStandardError());
-    for (const QByteArray& line : driver.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            run.dumps.append(QJsonDocument::fromJson(line).object());
-    return run;
-}
-
-QJsonObject control(const QJsonObject& dump, const QString& name)
-{
-    return dump[QStringLiteral("controls")].toObject()[name].toObject();
-}
 
 QString zeros(int count)
 {

@@ -105,12 +105,13 @@ private slots:
         QCOMPARE(static_cast<QLabel*>(window.widget(QStringLiteral("Label34(0)")))->text(), QStringLiteral(")"));
     }
 
-    void changingTabsHidesThePageAndRebuildsTheTree()
+    void changingTabsRebuildsTheTreeAndKeepsThePage()
     {
         MainWindow window(buildDir());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         clickNode(window, QStringLiteral("20以内加法"));
+        QTest::keyClicks(box(window, 3), QStringLiteral("15"));
         auto* tabs = static_cast<QTabBar*>(window.widget(QStringLiteral("TabStrip1")));
         tabs->setCurrentIndex(1);
         QCOMPARE(window.model().form.state.currentTab, std::int16_t(2));
@@ -119,7 +120,11 @@ private slots:
         tabs->setCurrentIndex(0);
         QCOMPARE(treeOf(window)->topLevelItem(0)->text(0), QStringLiteral("加法"));
         QCOMPARE(treeOf(window)->topLevelItem(0)->childCount(), 14);
-        QVERIFY(window.widget(QStringLiteral("Picture14"))->isVisible());
+        // The page left open on tab 1 is back, with what was typed and its type chosen in the tree.
+        QVERIFY(window.widget(QStringLiteral("Frame1(0)"))->isVisible());
+        QVERIFY(!window.widget(QStringLiteral("Picture14"))->isVisible());
+        QCOMPARE(box(window, 3)->text(), QStringLiteral("15"));
+        QCOMPARE(treeOf(window)->currentItem()->text(0), QStringLiteral("20以内加法"));
     }
 
     void aFoldedBranchStaysFolded()

@@ -162,7 +162,7 @@ void myframe0(MainForm& form)
                                    [&](const WholeNumberType& t) { return name == QString::fromUtf8(t.name); });
     if (type == std::end(types))
         return;
-    form.Frame1[0].caption = pageCaption(*type);
+    form.openPage(0, pageCaption(*type));
     for (int i = 0; i < 10; ++i) {
         const Question question = drawQuestion(*type, form.random());
         form.Label33[i].setCaption(question.text);

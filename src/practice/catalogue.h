@@ -22,6 +22,9 @@ enum class ProcedureId {
     myframe114,
 };
 
+// Tabs 1 to 7 hold practice pages; tabs 8 to 13 the library.
+inline constexpr int practiceTabCount = 7;
+
 // A top-level node of the topic tree. Its leaves are the cells of the content
 // table's column named like the category, rows 1 to lastRow.
 struct TopicCategory {
@@ -54,6 +57,8 @@ struct DispatchList {
 
     // A substring test of the whole list text: an empty text is in every list.
     bool matches(const QString& text, int selectedTab) const { return tab == selectedTab && names.contains(text); }
+    // Whether the list's procedure is a viewer of the library rather than a generator.
+    bool showsLibrary() const { return procedure >= ProcedureId::myframe19; }
 };
 
 namespace ExerciseCatalogue {

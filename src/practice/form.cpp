@@ -9,11 +9,6 @@ std::vector<Label> labels(const TextMetrics& metrics, int count)
     return std::vector<Label>(count, Label(metrics));
 }
 
-CommandButton button(const char* caption, Rect rect = {})
-{
-    return {QString::fromUtf8(caption), rect};
-}
-
 QString indexed(const QString& name, int index)
 {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
@@ -24,6 +19,7 @@ QString indexed(const QString& name, int index)
 Form::Form(const TextMetrics& metrics)
     : Frame1(12)
     , contentNotice(metrics)
+    , welcomeHint(metrics)
     , Label33(labels(metrics, 10))
     , Label34(labels(metrics, 10))
     , Text1(10)
@@ -80,41 +76,14 @@ Form::Form(const TextMetrics& metrics)
     Picture14.rect = welcomePictureRect;
     contentNotice.rect = {3915, 660, 0, 420};
     contentNotice.visible = false;
+    welcomeHint.rect = {3915, 360, 0, 480};
+    welcomeHint.setCaption(QString::fromUtf8(welcomeHintText));
 
     const char* pageCaptions[12] = {"加减乘除", "时间转换", "2", "3", "4", "5", "6", "7", "8", "9", "10", "12"};
     for (int page = 0; page < 12; ++page)
         Frame1[page] = {QString::fromUtf8(pageCaptions[page]), pageRect};
 
-    // Page 0: ten rows, each the question, the answer box and the closing
-    // bracket; the generator moves box and bracket behind the question.
-    for (int i = 0; i < 10; ++i) {
-        const int top = page0FirstRowTop + i * page0RowPitch;
-        Label33[i].rect = {page0QuestionLeft, top, 0, page0RowHeight};
-        Text1[i] = {QString(), {page0QuestionLeft, top, 900, page0RowHeight}, true, true, Alignment::Centre};
-        Label34[i].rect = {page0QuestionLeft + 900, top, 0, page0RowHeight};
-    }
-    Label2.rect = {page0QuestionLeft, 5400, 0, page0RowHeight};
-    Command1 = button("出 题", {page0QuestionLeft, 5950, 1350, 540});
-    Command2 = button("提交答案", {page0QuestionLeft + 1560, 5950, 1650, 540});
-    Picture17.rect = {8400, 4200, 2520, 1920};
-
-    for (CommandButton* generate : {&Command3, &Command5, &Command7, &Command9, &Command11, &Command13, &Command15, &Command17})
-        *generate = button("出题");
-    for (CommandButton* submit : {&Command4, &Command6, &Command8, &Command10, &Command12, &Command14, &Command16, &Command18})
-        *submit = button("提交答案");
-
-    for (Label& unit : Label6)
-        unit.setCaption(QStringLiteral("分"));
-    for (int i = 0; i < 10; ++i) {
-        Label9[i].setCaption(QStringLiteral("）小时 ("));
-        Label9[i + 10].setCaption(QStringLiteral(") 分"));
-        Label24[i].setCaption(QStringLiteral("—— + —— = ———"));
-    }
-    Label19.setCaption(QStringLiteral("答：小狗比小鸟多（"));
-    Label20.setCaption(QStringLiteral("）只。"));
-    Label31.setCaption(QStringLiteral("请四舍五入的方式保持小数点后两位"));
-    Label32.setCaption(QStringLiteral("Label32"));
-    Label32.visible = false;
+    layOutPracticePages();
 
     for (TextBox& box : Text12) {
         box.rect = dictionaryTextRect;
@@ -145,6 +114,7 @@ std::vector<Form::Entry> Form::controls()
     ADD_ARRAY(Frame1, QString());
     ADD(Picture14, QString());
     ADD(contentNotice, QString());
+    ADD(welcomeHint, QString());
 
     ADD(Command1, page(0));
     ADD(Command2, page(0));

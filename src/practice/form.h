@@ -25,6 +25,9 @@ public:
     Picture Picture14; // the welcome picture, above every page
     std::vector<Frame> Frame1;
     Label contentNotice; // says when the content file cannot be read; hidden otherwise
+    // The line above the pages that tells the pupil what to do next.
+    Label welcomeHint;
+    static constexpr const char* welcomeHintText = "先在上面选一个标签，再点左边的题目类型，就可以开始练习啦！";
 
     // Page 0: whole-number arithmetic.
     CommandButton Command1, Command2;
@@ -104,4 +107,8 @@ public:
     };
     // Every control, containers before what they contain.
     std::vector<Entry> controls();
+
+private:
+    // Where the controls of pages 0 to 8 stand and what their buttons say.
+    void layOutPracticePages();
 };

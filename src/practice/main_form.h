@@ -27,12 +27,35 @@ public:
     // The page-building procedure behind each procedure id; an id without one does nothing.
     void setProcedures(std::map<ProcedureId, Procedure> procedures);
 
-    // The dispatch: resets the pages, then calls the procedure of every list of
-    // the current tab that holds the selected node's text.
+    // The dispatch: calls the procedure of every list of the current tab that
+    // holds the selected node's text. A text that opens no page (a category, a
+    // name no generator knows) leaves the pages as they are.
     void TreeView1_Click();
     void Timer1_Timer();
     void Command1_Click(); // page 0: new questions of the same type
     void Command2_Click(); // page 0: mark the answers
+
+    // A generator that knows the selected exercise type opens its page with this,
+    // before it writes the questions: the pages are reset for a new round (boxes
+    // emptied and opened, marks and summaries cleared, the clock from 0), every
+    // page is hidden and this one shown, in front of the welcome picture.
+    void openPage(int page, const QString& caption);
+    // A page's generate button: new questions of the exercise type the page shows.
+    void regenerate();
+    // Whether the page holds the questions that the keys belong to, so that its
+    // submit has something to mark.
+    bool hasQuestions(int page) const { return state.questionsPage == page && seenPage() == page; }
+    // Whether the text typed for question i is right against this key, in the
+    // way the question's answer is held (exact text or decimal value).
+    bool isRightAnswer(const QString& typed, const QString& key, int i) const
+    {
+        return isRight(typed, key, state.answerForms[i]);
+    }
+    // Marks every question of a page: markOf(i) gives question i's mark, which
+    // is written into the page's mark label i. The answer boxes are closed unless
+    // the page keeps them open. Returns how many answers were right.
+    enum class AfterMarking { CloseBoxes, KeepBoxesOpen };
+    int markQuestions(int page, const std::function<Mark(int)>& markOf, AfterMarking after = AfterMarking::CloseBoxes);
 
     // Hides all twelve pages and gives them back their common rectangle.
     void mysub();

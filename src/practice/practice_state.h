@@ -1,5 +1,7 @@
 #pragma once
 
+#include "marking.h"
+
 #include <QString>
 
 #include <array>
@@ -17,4 +19,11 @@ struct PracticeState {
     AnswerKey mainKey;
     AnswerKey secondKey;
     AnswerKey thirdKey;
+    // How each answer is held against its key; a new page starts with exact text.
+    std::array<AnswerForm, 11> answerForms{};
+    // The page whose questions the keys belong to (-1: none yet); no other page
+    // can be submitted, so an empty or stale page is never marked.
+    int questionsPage = -1;
+    // The tree node whose exercise type that page shows, by key.
+    QString pageNodeKey;
 };

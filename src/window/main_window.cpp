@@ -64,9 +64,10 @@ void MainWindow::buildWidgets()
     auto* title = new QLabel(QStringLiteral("快乐学数学"), this);
     title->setObjectName(QStringLiteral("title"));
     title->setGeometry(toPixels(Rect{135, 240, 3525, 720}));
-    hint = new QLabel(QStringLiteral("先在上面选一个标签，再点左边的题目类型，就可以开始练习啦！"), this);
+    hint = new QLabel(this);
     hint->setObjectName(QStringLiteral("hint"));
     hint->setGeometry(toPixels(Rect{3915, 360, 11430, 480}));
+    widgets[QStringLiteral("welcomeHint")] = hint;
 
     notice = new QLabel(this);
     notice->setObjectName(QStringLiteral("contentNotice"));
@@ -78,8 +79,8 @@ void MainWindow::buildWidgets()
     // page is shown, since most pages of a run are never opened.
     std::map<QString, QString> pageOf;
     for (const Form::Entry& entry : form.controls()) {
-        if (entry.name == notice->objectName())
-            continue; // a wrapping line of its own, not a label as wide as its text
+        if (entry.name == notice->objectName() || widget(entry.name) == hint)
+            continue; // lines of their own across the top, not labels as wide as their text
         if (entry.container.isEmpty()) {
             build(entry);
             continue;
@@ -230,6 +231,8 @@ void MainWindow::render()
     tabBar->setCurrentIndex(windowModel.form.TabStrip1.selected - 1);
     const Label& problem = windowModel.form.contentNotice;
     notice->setText(problem.caption());
+    if (hint->text() != windowModel.form.welcomeHint.caption())
+        hint->setText(windowModel.form.welcomeHint.caption());
     setShown(notice, problem.visible);
     setShown(hint, !problem.visible);
     renderTree();

@@ -87,6 +87,10 @@ void WindowModel::selectTab(int tab)
 
 void WindowModel::TabStrip1_Click()
 {
+    if (auto page = PageSnapshot::take(form))
+        pagesLeftOpen.insert_or_assign(form.state.currentTab, std::move(*page));
+    form.Timer1.setInterval(0); // no page in view: its clock waits for the pupil's return
+    form.welcomeHint.setCaption(QString::fromUtf8(Form::welcomeHintText));
     form.mysub();
     form.Picture14.visible = true;
     const int selected = form.TabStrip1.selected;
@@ -123,6 +127,8 @@ void WindowModel::TabStrip1_Click()
         break;
     }
     rebuildTree(ExerciseCatalogue::tab(tab));
+    if (const auto kept = pagesLeftOpen.find(tab); kept != pagesLeftOpen.end())
+        kept->second.restore(form);
 }
 
 void WindowModel::setUpClockFaces()

@@ -2,6 +2,7 @@
 
 #include "content_store.h"
 #include "main_form.h"
+#include "page_snapshot.h"
 
 #include <QString>
 
@@ -20,7 +21,8 @@ public:
     MainForm form;
 
     void Form_Load();
-    // The tab change for the tab now selected in TabStrip1.
+    // The tab change for the tab now selected in TabStrip1. The page open on the
+    // tab being left is kept, and the new tab shows the page left open on it.
     void TabStrip1_Click();
     void selectTab(int tab);
 
@@ -42,4 +44,5 @@ private:
     std::unique_ptr<ContentStore> store;
     RecordSet fallbackLeaves; // the practice tabs' own names, used when the file cannot be read
     std::map<QString, std::function<void(MainForm&)>> buttons;
+    std::map<int, PageSnapshot> pagesLeftOpen; // by practice tab
 };
