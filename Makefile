@@ -30,8 +30,9 @@ test: build browser-test-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: bench-deps build
-	@echo "Generating one page of each 加减乘除 type (ms per page):"
-	$(BUILD)/bench_generate -csv
+	@echo "Generating one page of each exercise type (tab, type, ms per page):"
+	$(BUILD)/bench_generate -csv | tee $(BUILD)/generate.csv
+	@awk -F, '$$3 ~ /Walltime/ && $$4 > worst { worst = $$4; type = $$2 } END { printf "Slowest page: %s, %.3f ms\n", type, worst }' $(BUILD)/generate.csv
 	@if command -v xvfb-run >/dev/null; then \
 		xvfb-run -a $(BUILD)/bench_startup; \
 	else \

@@ -1,4 +1,4 @@
-// The time to generate one page of every exercise type of the 加减乘除 tab.
+// The time to generate one page of every exercise type of the practice tabs.
 
 #include "catalogue.h"
 #include "text_metrics.h"
@@ -19,14 +19,19 @@ private slots:
 
     void onePage_data()
     {
+        QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("type");
-        for (const TopicCategory& category : ExerciseCatalogue::tab(1).categories)
-            for (const QString& name : category.exerciseTypes)
-                QTest::newRow(qPrintable(name)) << name;
+        for (int tab = 1; tab <= practiceTabCount; ++tab)
+            for (const TopicCategory& category : ExerciseCatalogue::tab(tab).categories)
+                for (const QString& name : category.exerciseTypes)
+                    QTest::addRow("%d %s", tab, qPrintable(name)) << tab << name;
     }
     void onePage()
     {
+        QFETCH(int, tab);
         QFETCH(QString, type);
+        if (model.form.state.currentTab != tab)
+            model.selectTab(tab);
         QVERIFY(model.form.TreeView1.selectText(type));
         QBENCHMARK {
             model.form.TreeView1_Click();
