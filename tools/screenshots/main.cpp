@@ -1,9 +1,10 @@
 // tallowby-screenshots DIR: opens the real window (offscreen when there is no
-// display), plays a short round of 20以内加法, looks up an entry of the
-// dictionary, opens a story and a game, and saves what it looked like.
+// display), plays a round on each kind of practice page, looks up an entry of
+// the dictionary, opens a story and a game, and saves what it looked like.
 
 #include "browser_host.h"
 #include "main_window.h"
+#include "practice_pages.h"
 #include "program_folder.h"
 
 #include <QApplication>
@@ -18,6 +19,17 @@
 
 namespace {
 
+// A marked page to photograph: the tab, the exercise type and the file.
+struct PracticeShot {
+    int tab;
+    const char* type;
+    const char* file;
+};
+
+const PracticeShot practiceShots[] = {
+    {1, "20以内加法", "3-marked.png"},
+};
+
 bool clickTreeNode(MainWindow& window, const QString& text)
 {
     auto* tree = static_cast<QTreeWidget*>(window.widget(QStringLiteral("TreeView1")));
@@ -26,6 +38,42 @@ bool clickTreeNode(MainWindow& window, const QString& text)
         return false;
     tree->scrollToItem(found.first());
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found.first()).center());
+    return true;
+}
+
+QString nameOf(MainForm& form, Form::ControlPointer control)
+{
+    for (const Form::Entry& entry : form.controls())
+        if (entry.control == control)
+            return entry.name;
+    return {};
+}
+
+// Answers the page in view as a pupil would, two questions wrong, and marks it.
+bool answerAndMark(MainWindow& window)
+{
+    MainForm& form = window.model().form;
+    const int page = form.seenPage();
+    if (page < 0)
+        return false;
+    const PracticePage controls = practicePage(form, page);
+    const AnswerKey* keys[2] = {&form.state.mainKey, &form.state.secondKey};
+    for (std::size_t part = 0; part < controls.boxes.size(); ++part) {
+        for (std::size_t i = 0; i < controls.boxes[part].size(); ++i) {
+            const QString& key = (*keys[part])[i];
+            const bool wrong = i == 3 || i == 7;
+            const QString answer = wrong ? (key == QStringLiteral("1") ? QStringLiteral("2") : QStringLiteral("1")) : key;
+            auto* box = qobject_cast<QLineEdit*>(window.widget(nameOf(form, &controls.boxes[part][i])));
+            if (!box)
+                return false;
+            QTest::keyClicks(box, answer);
+        }
+    }
+    QTest::qWait(2100); // taking a moment, as a pupil would
+    auto* submit = qobject_cast<QPushButton*>(window.widget(nameOf(form, controls.submit)));
+    if (!submit)
+        return false;
+    QTest::mouseClick(submit, Qt::LeftButton);
     return true;
 }
 
@@ -59,23 +107,19 @@ int main(int argc, char* argv[])
         out << path << Qt::endl;
         return true;
     };
+    auto* tabs = window.findChild<QTabBar*>();
     if (!save(QStringLiteral("1-start.png")) || !clickTreeNode(window, QStringLiteral("20以内加法"))
         || !save(QStringLiteral("2-questions.png")))
         return 1;
-
-    // Answer eight questions right and two wrong, taking a moment as a pupil would.
-    const AnswerKey& keys = window.model().form.state.mainKey;
-    for (int i = 0; i < 10; ++i) {
-        auto* box = static_cast<QLineEdit*>(window.widget(QStringLiteral("Text1(%1)").arg(i)));
-        const QString answer = i == 3 || i == 7 ? QString::number(keys[i].toInt() + 1) : keys[i];
-        QTest::keyClicks(box, answer);
+    for (const PracticeShot& shot : practiceShots) {
+        tabs->setCurrentIndex(shot.tab - 1);
+        if (!clickTreeNode(window, QString::fromUtf8(shot.type)) || !answerAndMark(window)
+            || !save(QString::fromUtf8(shot.file))) {
+            QTextStream(stderr) << "could not play a page of " << shot.type << Qt::endl;
+            return 1;
+        }
     }
-    QTest::qWait(2100);
-    QTest::mouseClick(static_cast<QPushButton*>(window.widget(QStringLiteral("Command2"))), Qt::LeftButton);
-    if (!save(QStringLiteral("3-marked.png")))
-        return 1;
 
-    auto* tabs = window.findChild<QTabBar*>();
     tabs->setCurrentIndex(7);
     if (!clickTreeNode(window, QStringLiteral("28、百分数")) || !save(QStringLiteral("4-dictionary.png")))
         return 1;
