@@ -56,12 +56,23 @@ std::optional<long long> boundOf(const QString& type)
     return match.hasMatch() ? std::optional(match.captured(1).toLongLong()) : std::nullopt;
 }
 
+// Random values from a fixed seed, to finish a page after its scripted questions.
+Values seededValues(int count)
+{
+    SeededRandom random(7);
+    Values values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(random.next());
+    return values;
+}
+
 } // namespace
 
 class Myframe0Test : public QObject {
     Q_OBJECT
 
 private slots:
+    // The addition types, whose draws are fixed value by value.
     void firstQuestion_data()
     {
         QTest::addColumn<QString>("type");
@@ -84,20 +95,6 @@ private slots:
                                                       << "100" << 2;
         QTest::newRow("四位数加四位数 reaches 19998") << "四位数加四位数" << Values{0.99999f, 0.99999f}
                                                       << " 9999  +  9999 = (" << "19998" << 2;
-        QTest::newRow("subtraction redraws while b > a") << "20以内减法" << Values{0.0f, 0.99f, 0.5f, 0.5f}
-                                                         << " 15  -  10 = (" << "5" << 4;
-        QTest::newRow("subtraction of equal operands") << "10以内减法" << Values{0.5f, 0.5f} << " 5  -  5 = (" << "0" << 2;
-        QTest::newRow("multiplication redraws above its bound") << "100内两位数乘一位数" << Values{0.99f, 0.99f, 0.0f, 0.9f}
-                                                                << " 10  ×  9 = (" << "90" << 4;
-        QTest::newRow("redrawn first factor uses its own rule") << "250内两位数乘一位数"
-                                                                << Values{0.0f, 0.99f, 0.1f, 0.2f} << " 19  ×  2 = ("
-                                                                << "38" << 4;
-        QTest::newRow("division shows divisor × quotient") << "三位数除一位数" << Values{0.5f, 0.5f} << " 450  ÷  6 = ("
-                                                           << "75" << 2;
-        QTest::newRow("两位数除两位数 divides by 10") << "两位数除两位数" << Values{0.7f, 0.3f} << " 40  ÷  10 = ("
-                                                      << "4" << 2;
-        QTest::newRow("六位数除三位数 reaches six digits") << "六位数除三位数" << Values{0.99f, 0.99f}
-                                                           << " 987040  ÷  995 = (" << "992" << 2;
     }
     void firstQuestion()
     {
@@ -173,6 +170,65 @@ private slots:
                 QCOMPARE(form.Label33[i].rect.width, practice.metrics.widthTwips(question));
             }
         }
+    }
+
+    // The subtraction, multiplication and division types from scripted values;
+    // a seeded tail finishes the page.
+    void scriptedQuestions_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<Values>("values");
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("a difference below 0 is drawn again") << "20以内减法" << Values{0.0f, 0.99f, 0.5f, 0.5f}
+                                                             << QStringList{" 15  -  11 = ("} << QStringList{"4"};
+        QTest::newRow("10以内减法 reaches 10 - 10") << "10以内减法" << Values{0.99f, 0.99f}
+                                                    << QStringList{" 10  -  10 = ("} << QStringList{"0"};
+        QTest::newRow("a question the page shows is drawn again")
+            << "一位数乘法" << Values{0.5f, 0.5f, 0.5f, 0.5f, 0.2f, 0.3f}
+            << QStringList{" 5  ×  5 = (", " 2  ×  3 = ("} << QStringList{"25", "6"};
+        QTest::newRow("a second difference of 0 is drawn again")
+            << "一位数减一位数" << Values{0.5f, 0.5f, 0.3f, 0.3f, 0.4f, 0.0f}
+            << QStringList{" 5  -  5 = (", " 4  -  1 = ("} << QStringList{"0", "3"};
+        QTest::newRow("100内 reaches a product of 100") << "100内两位数乘一位数" << Values{0.99f, 0.0f}
+                                                        << QStringList{" 50  ×  2 = ("} << QStringList{"100"};
+        QTest::newRow("a product below 10000 is drawn again") << "10000以上三位数乘两位数"
+                                                              << Values{0.0f, 0.0f, 0.5f, 0.5f}
+                                                              << QStringList{" 550  ×  55 = ("} << QStringList{"30250"};
+        QTest::newRow("10000以上 accepts exactly 10000") << "10000以上三位数乘两位数" << Values{0.3334f, 0.1667f}
+                                                         << QStringList{" 400  ×  25 = ("} << QStringList{"10000"};
+        QTest::newRow("division shows divisor × quotient ÷ divisor") << "三位数除一位数" << Values{0.5f, 0.1f}
+                                                                     << QStringList{" 360  ÷  6 = ("} << QStringList{"60"};
+        QTest::newRow("a dividend of the wrong length is drawn again")
+            << "两位数除两位数" << Values{0.99f, 0.99f, 0.0f, 0.0f} << QStringList{" 20  ÷  10 = ("} << QStringList{"2"};
+        QTest::newRow("六位数除三位数 reaches 999999") << "六位数除三位数" << Values{0.9999f, 0.0910f}
+                                                       << QStringList{" 999999  ÷  999 = ("} << QStringList{"1001"};
+    }
+    void scriptedQuestions()
+    {
+        QFETCH(QString, type);
+        QFETCH(Values, values);
+        QFETCH(QStringList, questions);
+        QFETCH(QStringList, keys);
+        Practice practice;
+        practice.script->append(values);
+        practice.script->append(seededValues(2000));
+        QVERIFY(practice.click(type));
+        for (int i = 0; i < questions.size(); ++i) {
+            QCOMPARE(practice.form().Label33[i].caption(), questions[i]);
+            QCOMPARE(practice.form().state.mainKey[i], keys[i]);
+        }
+    }
+
+    // The redraw of a repeat gives up after some tries, so a source that keeps
+    // giving the same values still fills the page.
+    void aSourceThatKeepsRepeatingStillFillsThePage()
+    {
+        Practice practice;
+        practice.script->append(Values(5000, 0.0f));
+        QVERIFY(practice.click(QStringLiteral("一位数乘法")));
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(practice.form().Label33[i].caption(), QStringLiteral(" 1  ×  1 = ("));
     }
 
     void twentyBoundKeepsItsOperandRanges()
