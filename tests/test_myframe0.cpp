@@ -2,7 +2,10 @@
 #include "test_support.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
+
+#include <algorithm>
 
 using Values = std::vector<float>;
 Q_DECLARE_METATYPE(Values)
@@ -64,6 +67,73 @@ Values seededValues(int count)
     for (int i = 0; i < count; ++i)
         values.push_back(random.next());
     return values;
+}
+
+// What the words of a subtraction, multiplication or division type's name
+// promise of each question, read from the name alone.
+struct Promise {
+    QString op;          // the operator shown: the last of 减, 乘, 除 in the name
+    int leftDigits = 0;  // X位数 before the operator word: the minuend, first factor or dividend (0: none)
+    int rightDigits = 0; // Y位数 after it: the subtrahend, second factor or divisor
+    bool oneDigitFrom2 = false;        // X位数乘一位数, X位数除一位数: no × 1 or ÷ 1
+    std::optional<long long> within;   // N以内: operands and result at most N
+    std::optional<long long> atMost;   // N内: the product at most N
+    std::optional<long long> atLeast;  // N以上: the product at least N
+    bool timesTable = false;           // 乘法口诀: divisor and quotient 1..9
+
+    bool promisesAnything() const { return leftDigits > 0 || within || atMost || atLeast || timesTable; }
+};
+
+Promise promiseOf(const QString& name)
+{
+    static const QString digitWords = QStringLiteral("一两三四五六");
+    static const QRegularExpression pair(QStringLiteral("([一两三四五六])位数([减乘除])([一两三四五六])位数"));
+    static const QRegularExpression single(QStringLiteral("^([一两三四五六])位数乘法$"));
+    static const QRegularExpression bound(QStringLiteral("^(\\d+)(以内|以上|内)"));
+    Promise promise;
+    const qsizetype lastWord = std::max({name.lastIndexOf(u'减'), name.lastIndexOf(u'乘'), name.lastIndexOf(u'除')});
+    promise.op = QStringLiteral("-×÷").at(QStringLiteral("减乘除").indexOf(name.at(lastWord)));
+    if (const auto match = pair.match(name); match.hasMatch()) {
+        promise.leftDigits = int(digitWords.indexOf(match.captured(1))) + 1;
+        promise.rightDigits = int(digitWords.indexOf(match.captured(3))) + 1;
+        promise.oneDigitFrom2 = match.captured(2) != u"减" && promise.rightDigits == 1;
+    } else if (const auto match = single.match(name); match.hasMatch()) {
+        promise.leftDigits = promise.rightDigits = int(digitWords.indexOf(match.captured(1))) + 1;
+    }
+    if (const auto match = bound.match(name); match.hasMatch()) {
+        const QString word = match.captured(2);
+        std::optional<long long>& limit = word == u"以内" ? promise.within : word == u"内" ? promise.atMost : promise.atLeast;
+        limit = match.captured(1).toLongLong();
+    }
+    promise.timesTable = name.contains(QStringLiteral("乘法口诀"));
+    return promise;
+}
+
+int digitCount(long long n)
+{
+    return int(QString::number(n).size());
+}
+
+// Why a question breaks its type's promise; empty when it keeps it.
+QString breach(const Promise& promise, const Parsed& q, std::optional<long long> result)
+{
+    if (q.op != promise.op)
+        return QStringLiteral("wrong operation");
+    if (!result)
+        return QStringLiteral("no whole answer");
+    if (promise.leftDigits && (digitCount(q.left) != promise.leftDigits || digitCount(q.right) != promise.rightDigits))
+        return QStringLiteral("digit count");
+    if (promise.oneDigitFrom2 && q.right < 2)
+        return QStringLiteral("a one-digit factor or divisor below 2");
+    if (promise.within && std::max({q.left, q.right, *result}) > *promise.within)
+        return QStringLiteral("above the 以内 bound");
+    if (promise.atMost && *result > *promise.atMost)
+        return QStringLiteral("product above the 内 bound");
+    if (promise.atLeast && *result < *promise.atLeast)
+        return QStringLiteral("product below the 以上 bound");
+    if (promise.timesTable && (q.right < 1 || q.right > 9 || *result < 1 || *result > 9))
+        return QStringLiteral("outside the times table");
+    return {};
 }
 
 } // namespace
@@ -229,6 +299,49 @@ private slots:
         QVERIFY(practice.click(QStringLiteral("一位数乘法")));
         for (int i = 0; i < 10; ++i)
             QCOMPARE(practice.form().Label33[i].caption(), QStringLiteral(" 1  ×  1 = ("));
+    }
+
+    // Every subtraction, multiplication and division type over 50 pages: each
+    // question keeps what the words of its type's name promise, and no page
+    // shows a question twice or more than one difference of 0.
+    void questionsKeepWhatTheNameSays_data()
+    {
+        QTest::addColumn<QString>("type");
+        int count = 0;
+        for (const TopicCategory& category : ExerciseCatalogue::tab(1).categories)
+            if (category.text != u"加法")
+                for (const QString& name : category.exerciseTypes) {
+                    QTest::newRow(qPrintable(name)) << name;
+                    ++count;
+                }
+        QCOMPARE(count, 38);
+    }
+    void questionsKeepWhatTheNameSays()
+    {
+        QFETCH(QString, type);
+        const Promise promise = promiseOf(type);
+        QVERIFY2(promise.promisesAnything(), "no promise read from the name");
+        Practice practice;
+        practice.model.form.setRandomSource(std::make_unique<SeededRandom>(qHash(type) + 20));
+        MainForm& form = practice.form();
+        for (int page = 0; page < 50; ++page) {
+            QVERIFY(practice.click(type));
+            QSet<QString> shown;
+            int zeros = 0;
+            for (int i = 0; i < 10; ++i) {
+                const QString question = form.Label33[i].caption();
+                const auto parsed = parse(question);
+                QVERIFY2(parsed, qPrintable(question));
+                const auto result = answer(*parsed);
+                const QString fault = breach(promise, *parsed, result);
+                QVERIFY2(fault.isEmpty(), qPrintable(question + QStringLiteral(": ") + fault));
+                QCOMPARE(form.state.mainKey[i], QString::number(*result));
+                QVERIFY2(!shown.contains(question), qPrintable(question + QStringLiteral(" shown twice")));
+                shown.insert(question);
+                zeros += *result == 0;
+            }
+            QVERIFY2(zeros <= 1, qPrintable(QString::number(zeros) + QStringLiteral(" answers of 0 on one page")));
+        }
     }
 
     void twentyBoundKeepsItsOperandRanges()
