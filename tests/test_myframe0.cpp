@@ -2,7 +2,10 @@
 #include "test_support.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
+
+#include <algorithm>
 
 using Values = std::vector<float>;
 Q_DECLARE_METATYPE(Values)
@@ -56,12 +59,90 @@ std::optional<long long> boundOf(const QString& type)
     return match.hasMatch() ? std::optional(match.captured(1).toLongLong()) : std::nullopt;
 }
 
+// Random values from a fixed seed, to finish a page after its scripted questions.
+Values seededValues(int count)
+{
+    SeededRandom random(7);
+    Values values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(random.next());
+    return values;
+}
+
+// What the words of a subtraction, multiplication or division type's name
+// promise of each question, read from the name alone.
+struct Promise {
+    QString op;          // the operator shown: the last of 减, 乘, 除 in the name
+    int leftDigits = 0;  // X位数 before the operator word: the minuend, first factor or dividend (0: none)
+    int rightDigits = 0; // Y位数 after it: the subtrahend, second factor or divisor
+    bool oneDigitFrom2 = false;        // X位数乘一位数, X位数除一位数: no × 1 or ÷ 1
+    std::optional<long long> within;   // N以内: operands and result at most N
+    std::optional<long long> atMost;   // N内: the product at most N
+    std::optional<long long> atLeast;  // N以上: the product at least N
+    bool timesTable = false;           // 乘法口诀: divisor and quotient 1..9
+
+    bool promisesAnything() const { return leftDigits > 0 || within || atMost || atLeast || timesTable; }
+};
+
+Promise promiseOf(const QString& name)
+{
+    static const QString digitWords = QStringLiteral("一两三四五六");
+    static const QRegularExpression pair(QStringLiteral("([一两三四五六])位数([减乘除])([一两三四五六])位数"));
+    static const QRegularExpression single(QStringLiteral("^([一两三四五六])位数乘法$"));
+    static const QRegularExpression bound(QStringLiteral("^(\\d+)(以内|以上|内)"));
+    Promise promise;
+    const qsizetype lastWord = std::max({name.lastIndexOf(u'减'), name.lastIndexOf(u'乘'), name.lastIndexOf(u'除')});
+    promise.op = QStringLiteral("-×÷").at(QStringLiteral("减乘除").indexOf(name.at(lastWord)));
+    if (const auto match = pair.match(name); match.hasMatch()) {
+        promise.leftDigits = int(digitWords.indexOf(match.captured(1))) + 1;
+        promise.rightDigits = int(digitWords.indexOf(match.captured(3))) + 1;
+        promise.oneDigitFrom2 = match.captured(2) != u"减" && promise.rightDigits == 1;
+    } else if (const auto match = single.match(name); match.hasMatch()) {
+        promise.leftDigits = promise.rightDigits = int(digitWords.indexOf(match.captured(1))) + 1;
+    }
+    if (const auto match = bound.match(name); match.hasMatch()) {
+        const QString word = match.captured(2);
+        std::optional<long long>& limit = word == u"以内" ? promise.within : word == u"内" ? promise.atMost : promise.atLeast;
+        limit = match.captured(1).toLongLong();
+    }
+    promise.timesTable = name.contains(QStringLiteral("乘法口诀"));
+    return promise;
+}
+
+int digitCount(long long n)
+{
+    return int(QString::number(n).size());
+}
+
+// Why a question breaks its type's promise; empty when it keeps it.
+QString breach(const Promise& promise, const Parsed& q, std::optional<long long> result)
+{
+    if (q.op != promise.op)
+        return QStringLiteral("wrong operation");
+    if (!result)
+        return QStringLiteral("no whole answer");
+    if (promise.leftDigits && (digitCount(q.left) != promise.leftDigits || digitCount(q.right) != promise.rightDigits))
+        return QStringLiteral("digit count");
+    if (promise.oneDigitFrom2 && q.right < 2)
+        return QStringLiteral("a one-digit factor or divisor below 2");
+    if (promise.within && std::max({q.left, q.right, *result}) > *promise.within)
+        return QStringLiteral("above the 以内 bound");
+    if (promise.atMost && *result > *promise.atMost)
+        return QStringLiteral("product above the 内 bound");
+    if (promise.atLeast && *result < *promise.atLeast)
+        return QStringLiteral("product below the 以上 bound");
+    if (promise.timesTable && (q.right < 1 || q.right > 9 || *result < 1 || *result > 9))
+        return QStringLiteral("outside the times table");
+    return {};
+}
+
 } // namespace
 
 class Myframe0Test : public QObject {
     Q_OBJECT
 
 private slots:
+    // The addition types, whose draws are fixed value by value.
     void firstQuestion_data()
     {
         QTest::addColumn<QString>("type");
@@ -84,20 +165,6 @@ private slots:
                                                       << "100" << 2;
         QTest::newRow("四位数加四位数 reaches 19998") << "四位数加四位数" << Values{0.99999f, 0.99999f}
                                                       << " 9999  +  9999 = (" << "19998" << 2;
-        QTest::newRow("subtraction redraws while b > a") << "20以内减法" << Values{0.0f, 0.99f, 0.5f, 0.5f}
-                                                         << " 15  -  10 = (" << "5" << 4;
-        QTest::newRow("subtraction of equal operands") << "10以内减法" << Values{0.5f, 0.5f} << " 5  -  5 = (" << "0" << 2;
-        QTest::newRow("multiplication redraws above its bound") << "100内两位数乘一位数" << Values{0.99f, 0.99f, 0.0f, 0.9f}
-                                                                << " 10  ×  9 = (" << "90" << 4;
-        QTest::newRow("redrawn first factor uses its own rule") << "250内两位数乘一位数"
-                                                                << Values{0.0f, 0.99f, 0.1f, 0.2f} << " 19  ×  2 = ("
-                                                                << "38" << 4;
-        QTest::newRow("division shows divisor × quotient") << "三位数除一位数" << Values{0.5f, 0.5f} << " 450  ÷  6 = ("
-                                                           << "75" << 2;
-        QTest::newRow("两位数除两位数 divides by 10") << "两位数除两位数" << Values{0.7f, 0.3f} << " 40  ÷  10 = ("
-                                                      << "4" << 2;
-        QTest::newRow("六位数除三位数 reaches six digits") << "六位数除三位数" << Values{0.99f, 0.99f}
-                                                           << " 987040  ÷  995 = (" << "992" << 2;
     }
     void firstQuestion()
     {
@@ -172,6 +239,108 @@ private slots:
                 QCOMPARE(form.Label34[i].rect.left, form.Text1[i].rect.left + form.Text1[i].rect.width);
                 QCOMPARE(form.Label33[i].rect.width, practice.metrics.widthTwips(question));
             }
+        }
+    }
+
+    // The subtraction, multiplication and division types from scripted values;
+    // a seeded tail finishes the page.
+    void scriptedQuestions_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<Values>("values");
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("a difference below 0 is drawn again") << "20以内减法" << Values{0.0f, 0.99f, 0.5f, 0.5f}
+                                                             << QStringList{" 15  -  11 = ("} << QStringList{"4"};
+        QTest::newRow("10以内减法 reaches 10 - 10") << "10以内减法" << Values{0.99f, 0.99f}
+                                                    << QStringList{" 10  -  10 = ("} << QStringList{"0"};
+        QTest::newRow("a question the page shows is drawn again")
+            << "一位数乘法" << Values{0.5f, 0.5f, 0.5f, 0.5f, 0.2f, 0.3f}
+            << QStringList{" 5  ×  5 = (", " 2  ×  3 = ("} << QStringList{"25", "6"};
+        QTest::newRow("a second difference of 0 is drawn again")
+            << "一位数减一位数" << Values{0.5f, 0.5f, 0.3f, 0.3f, 0.4f, 0.0f}
+            << QStringList{" 5  -  5 = (", " 4  -  1 = ("} << QStringList{"0", "3"};
+        QTest::newRow("100内 reaches a product of 100") << "100内两位数乘一位数" << Values{0.99f, 0.0f}
+                                                        << QStringList{" 50  ×  2 = ("} << QStringList{"100"};
+        QTest::newRow("a product below 10000 is drawn again") << "10000以上三位数乘两位数"
+                                                              << Values{0.0f, 0.0f, 0.5f, 0.5f}
+                                                              << QStringList{" 550  ×  55 = ("} << QStringList{"30250"};
+        QTest::newRow("10000以上 accepts exactly 10000") << "10000以上三位数乘两位数" << Values{0.3334f, 0.1667f}
+                                                         << QStringList{" 400  ×  25 = ("} << QStringList{"10000"};
+        QTest::newRow("division shows divisor × quotient ÷ divisor") << "三位数除一位数" << Values{0.5f, 0.1f}
+                                                                     << QStringList{" 360  ÷  6 = ("} << QStringList{"60"};
+        QTest::newRow("a dividend of the wrong length is drawn again")
+            << "两位数除两位数" << Values{0.99f, 0.99f, 0.0f, 0.0f} << QStringList{" 20  ÷  10 = ("} << QStringList{"2"};
+        QTest::newRow("六位数除三位数 reaches 999999") << "六位数除三位数" << Values{0.9999f, 0.0910f}
+                                                       << QStringList{" 999999  ÷  999 = ("} << QStringList{"1001"};
+    }
+    void scriptedQuestions()
+    {
+        QFETCH(QString, type);
+        QFETCH(Values, values);
+        QFETCH(QStringList, questions);
+        QFETCH(QStringList, keys);
+        Practice practice;
+        practice.script->append(values);
+        practice.script->append(seededValues(2000));
+        QVERIFY(practice.click(type));
+        for (int i = 0; i < questions.size(); ++i) {
+            QCOMPARE(practice.form().Label33[i].caption(), questions[i]);
+            QCOMPARE(practice.form().state.mainKey[i], keys[i]);
+        }
+    }
+
+    // The redraw of a repeat gives up after some tries, so a source that keeps
+    // giving the same values still fills the page.
+    void aSourceThatKeepsRepeatingStillFillsThePage()
+    {
+        Practice practice;
+        practice.script->append(Values(5000, 0.0f));
+        QVERIFY(practice.click(QStringLiteral("一位数乘法")));
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(practice.form().Label33[i].caption(), QStringLiteral(" 1  ×  1 = ("));
+    }
+
+    // Every subtraction, multiplication and division type over 50 pages: each
+    // question keeps what the words of its type's name promise, and no page
+    // shows a question twice or more than one difference of 0.
+    void questionsKeepWhatTheNameSays_data()
+    {
+        QTest::addColumn<QString>("type");
+        int count = 0;
+        for (const TopicCategory& category : ExerciseCatalogue::tab(1).categories)
+            if (category.text != u"加法")
+                for (const QString& name : category.exerciseTypes) {
+                    QTest::newRow(qPrintable(name)) << name;
+                    ++count;
+                }
+        QCOMPARE(count, 38);
+    }
+    void questionsKeepWhatTheNameSays()
+    {
+        QFETCH(QString, type);
+        const Promise promise = promiseOf(type);
+        QVERIFY2(promise.promisesAnything(), "no promise read from the name");
+        Practice practice;
+        practice.model.form.setRandomSource(std::make_unique<SeededRandom>(qHash(type) + 20));
+        MainForm& form = practice.form();
+        for (int page = 0; page < 50; ++page) {
+            QVERIFY(practice.click(type));
+            QSet<QString> shown;
+            int zeros = 0;
+            for (int i = 0; i < 10; ++i) {
+                const QString question = form.Label33[i].caption();
+                const auto parsed = parse(question);
+                QVERIFY2(parsed, qPrintable(question));
+                const auto result = answer(*parsed);
+                const QString fault = breach(promise, *parsed, result);
+                QVERIFY2(fault.isEmpty(), qPrintable(question + QStringLiteral(": ") + fault));
+                QCOMPARE(form.state.mainKey[i], QString::number(*result));
+                QVERIFY2(!shown.contains(question), qPrintable(question + QStringLiteral(" shown twice")));
+                shown.insert(question);
+                zeros += *result == 0;
+            }
+            QVERIFY2(zeros <= 1, qPrintable(QString::number(zeros) + QStringLiteral(" answers of 0 on one page")));
         }
     }
 
