@@ -50,8 +50,8 @@ void Command14_Click(MainForm& form)
     form.Timer1.setInterval(0);
     form.Text8.enabled = false;
     // The one answer's mark and the time share a line; the correct answer is not shown.
-    const QString verdict = form.isRightAnswer(form.Text8.text, form.state.mainKey[0], 0)
-        ? QStringLiteral("√ 您真棒，答对了。用时")
-        : QStringLiteral("× 答错了，真可惜。用时");
+    const bool right = form.isRightAnswer(form.Text8.text, form.state.mainKey[0], 0);
+    const QString verdict = right ? QStringLiteral("√ 您真棒，答对了。用时") : QStringLiteral("× 答错了，真可惜。用时");
     form.Label21.setCaption(verdict + Str(form.state.elapsedSeconds) + QStringLiteral("秒"));
+    form.announceMarked(right ? 1 : 0, 1);
 }

@@ -56,6 +56,8 @@ void MainForm::openPage(int page, const QString& caption)
     Picture14.visible = false;
     state.questionsPage = page;
     state.pageNodeKey = TreeView1.selectedIndex() >= 0 ? TreeView1.nodes()[TreeView1.selectedIndex()].key : QString();
+    state.exerciseType = TreeView1.selectedText();
+    state.pageMarked = false;
     welcomeHint.setCaption(QString::fromUtf8(Form::welcomeHintText));
 }
 
@@ -80,7 +82,17 @@ int MainForm::markQuestions(int page, const std::function<Mark(int)>& markOf, Af
         controls.marks[i].setCaption(result.caption);
         correct += result.right;
     }
+    announceMarked(correct, int(controls.marks.size()));
     return correct;
+}
+
+void MainForm::announceMarked(int right, int questions)
+{
+    if (state.pageMarked)
+        return;
+    state.pageMarked = true;
+    if (pageMarked)
+        pageMarked({state.currentTab, state.exerciseType, right, questions, state.elapsedSeconds});
 }
 
 void MainForm::resetPages()

@@ -57,6 +57,19 @@ public:
     enum class AfterMarking { CloseBoxes, KeepBoxesOpen };
     int markQuestions(int page, const std::function<Mark(int)>& markOf, AfterMarking after = AfterMarking::CloseBoxes);
 
+    // A page's first marking, as the practice record keeps it.
+    struct MarkedPage {
+        int tab;
+        QString exerciseType;
+        int right;
+        int questions;
+        int seconds;
+    };
+    // Told once per page, when it is marked for the first time (a page marked
+    // again is the same page); nothing is told when no one listens.
+    std::function<void(const MarkedPage&)> pageMarked;
+    void announceMarked(int right, int questions);
+
     // Hides all twelve pages and gives them back their common rectangle.
     void mysub();
 

@@ -24,6 +24,9 @@ struct PracticeState {
     // The page whose questions the keys belong to (-1: none yet); no other page
     // can be submitted, so an empty or stale page is never marked.
     int questionsPage = -1;
-    // The tree node whose exercise type that page shows, by key.
+    // The tree node whose exercise type that page shows, by key, and its name.
     QString pageNodeKey;
+    QString exerciseType;
+    bool pageMarked = false; // whether the page has been marked once
+
 };
