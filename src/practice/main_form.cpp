@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include "page_geometry.h"
+#include "page_snapshot.h"
 #include "practice_pages.h"
 
 #include <limits>
@@ -26,6 +27,7 @@ void MainForm::TreeView1_Click()
     if (TreeView1.selectedIndex() < 0)
         return;
     const QString text = TreeView1.selectedText();
+    const int pagesOpened = pageOpenings;
     for (const DispatchList& list : ExerciseCatalogue::dispatchLists()) {
         if (!list.matches(text, state.currentTab))
             continue;
@@ -37,6 +39,10 @@ void MainForm::TreeView1_Click()
             Picture14.visible = false;
         if (list.number >= 16)
             Label31.visible = false;
+    }
+    if (pageOpenings != pagesOpened) {
+        if (auto generated = PageSnapshot::take(*this))
+            lastGenerated = std::make_shared<const PageSnapshot>(std::move(*generated));
     }
     // Nothing to practise was chosen: the welcome picture stays, and says why.
     if (state.currentTab <= practiceTabCount && seenPage() < 0) {
@@ -50,6 +56,7 @@ void MainForm::TreeView1_Click()
 void MainForm::openPage(int page, const QString& caption)
 {
     resumeNext([&] { resetPages(); });
+    ++pageOpenings;
     mysub();
     Frame1[page].caption = caption;
     Frame1[page].visible = true;

@@ -9,6 +9,8 @@
 #include <map>
 #include <memory>
 
+class PageSnapshot;
+
 // The main window as a model: its controls, the state the event procedures
 // share, and the event procedures of the practice cycle. It draws nothing; a
 // view renders it and forwards events to it.
@@ -42,6 +44,8 @@ public:
     void openPage(int page, const QString& caption);
     // A page's generate button: new questions of the exercise type the page shows.
     void regenerate();
+    // The last page generated, as it was before any answer: what a worksheet prints.
+    std::shared_ptr<const PageSnapshot> generatedPage() const { return lastGenerated; }
     // Whether the page holds the questions that the keys belong to, so that its
     // submit has something to mark.
     bool hasQuestions(int page) const { return state.questionsPage == page && seenPage() == page; }
@@ -81,6 +85,8 @@ private:
     void resetPages();
 
     std::unique_ptr<RandomSource> randomSource;
+    std::shared_ptr<const PageSnapshot> lastGenerated;
+    int pageOpenings = 0;
     std::map<ProcedureId, Procedure> procedures;
 };
 

@@ -34,7 +34,7 @@ std::optional<PageSnapshot> PageSnapshot::take(MainForm& form)
             [&](auto* control) {
                 using Control = std::remove_pointer_t<decltype(control)>;
                 if constexpr (std::is_constructible_v<ControlValue, Control>)
-                    snapshot.controls.push_back({entry.control, *control});
+                    snapshot.controls.push_back({entry.control, entry.name, entry.container, *control});
             },
             entry.control);
     }

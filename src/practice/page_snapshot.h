@@ -17,13 +17,19 @@ public:
     // Puts the page back in view as it was, its clock paused until now.
     void restore(MainForm& form) const;
 
-private:
     using ControlValue = std::variant<Frame, Label, TextBox, CommandButton, Picture, Line, WebBrowser>;
     struct SavedControl {
         Form::ControlPointer control;
+        QString name;
+        QString container;
         ControlValue value;
     };
+    int pageIndex() const { return page; }
+    const PracticeState& practiceState() const { return state; }
+    // The page's frame first, then its controls, containers before their contents.
+    const std::vector<SavedControl>& savedControls() const { return controls; }
 
+private:
     int page = -1;
     std::vector<SavedControl> controls;
     PracticeState state;

@@ -1,6 +1,7 @@
 #include "browser_host.h"
 
 #include "library_address.h"
+#include "plugins.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +30,7 @@ BrowserHost::~BrowserHost() = default;
 
 void BrowserHost::loadPlugin()
 {
-    QPluginLoader loader(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TALLOWBY_BROWSER_PLUGIN)));
+    QPluginLoader loader(pluginPath(QStringLiteral(TALLOWBY_BROWSER_PLUGIN)));
     if (auto* plugin = qobject_cast<BrowserPlugin*>(loader.instance())) {
         view.reset(plugin->createView(this, programFolder, [this](const QUrl& page) { showFailure(page); }));
         view->widget()->setGeometry(rect());

@@ -2,8 +2,13 @@
 
 #include "browser_host.h"
 #include "control_renderer.h"
+#include "page_font.h"
 #include "picture_widget.h"
+#include "plugins.h"
+#include "practice_record.h"
+#include "record_window_plugin.h"
 #include "twips.h"
+#include "worksheet.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,28 +16,24 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPluginLoader>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTreeWidget>
 
 #include <algorithm>
 
-namespace {
-
-const QString fontFamily = QStringLiteral("WenQuanYi Micro Hei");
-
-QFont fontOfSize(double points)
-{
-    QFont result(fontFamily);
-    result.setPointSizeF(points);
-    return result;
-}
-
-} // namespace
-
-MainWindow::MainWindow(const QString& programFolder)
-    : drawings(qApp->devicePixelRatio()), pageFont(fontOfSize(12)), metrics(pageFont), windowModel(metrics, programFolder)
+MainWindow::MainWindow(const QString& programFolder, const QString& recordPath)
+    : drawings(qApp->devicePixelRatio())
+    , pageFont(::pageFont())
+    , metrics(pageFont)
+    , windowModel(metrics, programFolder)
+    , recordPath(recordPath)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_StyledBackground);
@@ -42,12 +43,98 @@ MainWindow::MainWindow(const QString& programFolder)
     setFont(fontOfSize(10.5));
 
     windowModel.Form_Load();
+    windowModel.form.pageMarked = [this](const MainForm::MarkedPage& page) { keepRecord(page); };
     buildWidgets();
+    buildCommands();
     connect(&clock, &QTimer::timeout, this, [this] {
         // Nothing on screen shows the seconds, so a tick needs no rendering.
         windowModel.form.Timer1_Timer();
     });
     render();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // The record's file is opened after the first frame, off the start-up path.
+    if (!record && !recordPath.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            if (!record)
+                record = std::make_unique<PracticeRecord>(recordPath);
+        });
+}
+
+void MainWindow::keepRecord(const MainForm::MarkedPage& page)
+{
+    if (recordPath.isEmpty())
+        return;
+    if (!record)
+        record = std::make_unique<PracticeRecord>(recordPath);
+    record->add({QDateTime::currentDateTime(), page.tab, page.exerciseType, page.right, page.questions, page.seconds});
+}
+
+void MainWindow::buildCommands()
+{
+    // Two small buttons under the title, with their keys.
+    const struct {
+        const char* name;
+        const char* caption;
+        QKeySequence key;
+        void (MainWindow::*command)();
+    } commands[] = {
+        {"printButton", "打印 (Ctrl+P)", QKeySequence::Print, &MainWindow::printPage},
+        {"recordButton", "练习记录 (Ctrl+R)", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showRecord},
+    };
+    int left = 135;
+    for (const auto& command : commands) {
+        auto* button = new QPushButton(QString::fromUtf8(command.caption), this);
+        button->setObjectName(QString::fromLatin1(command.name));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setGeometry(toPixels(Rect{left, 960, 1650, 360}));
+        connect(button, &QPushButton::clicked, this, command.command);
+        connect(new QShortcut(command.key, this), &QShortcut::activated, this, command.command);
+        widgets[button->objectName()] = button;
+        left += 1750;
+    }
+}
+
+void MainWindow::printPage()
+{
+    const std::shared_ptr<const PageSnapshot> page = windowModel.form.generatedPage();
+    if (!page || windowModel.form.seenPage() < 0 || windowModel.form.seenPage() != page->pageIndex()) {
+        QMessageBox::information(this, QStringLiteral("打印"), QStringLiteral("先点左边的一种题目出一页题，再打印这一页。"));
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowModel.form.state.exerciseType);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("打印练习纸"));
+    if (dialog.exec() == QDialog::Accepted)
+        printWorksheets(printer, {page}, drawings);
+}
+
+void MainWindow::showRecord()
+{
+    if (!recordWindow) {
+        if (!record)
+            record = std::make_unique<PracticeRecord>(recordPath.isEmpty() ? PracticeRecord::defaultPath() : recordPath);
+        QPluginLoader loader(pluginPath(QStringLiteral(TALLOWBY_RECORD_WINDOW_PLUGIN)));
+        auto* plugin = qobject_cast<RecordWindowPlugin*>(loader.instance());
+        if (!plugin) {
+            QMessageBox::warning(this, QStringLiteral("练习记录"), QStringLiteral("练习记录窗口没有装好：") + loader.errorString());
+            return;
+        }
+        PracticeRecord* kept = record.get();
+        recordWindow = plugin->createRecordWindow(
+            this, [kept] { return kept->entries(); }, [kept] { return kept->clear(); }, kept->notice(),
+            windowModel.form.TabStrip1.captions);
+    }
+    recordWindow->show();
+    recordWindow->raise();
+    recordWindow->activateWindow();
 }
 
 QWidget* MainWindow::widget(const QString& controlName) const

@@ -8,8 +8,11 @@
 #include <QWidget>
 
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
+
+class PracticeRecord;
 
 class QLabel;
 class QLineEdit;
@@ -23,7 +26,9 @@ class MainWindow final : public QWidget {
 
 public:
     // programFolder: the folder that holds data.db and the library pages.
-    explicit MainWindow(const QString& programFolder);
+    // recordPath: the practice record's file; none is kept when it is empty.
+    explicit MainWindow(const QString& programFolder, const QString& recordPath = {});
+    ~MainWindow() override;
 
     WindowModel& model() { return windowModel; }
     // The widget that shows a control, by the control's name ("Text1(3)", "TreeView1").
@@ -31,11 +36,19 @@ public:
     // Brings every widget in line with the model.
     void render();
 
+    // Ctrl+P: the page in view on paper, its questions and then its answers.
+    void printPage();
+    // Ctrl+R: the 练习记录 window.
+    void showRecord();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildWidgets();
+    void buildCommands();
+    void keepRecord(const MainForm::MarkedPage& page);
     void build(const Form::Entry& entry);
     // Builds the controls of every page that has just been shown for the first time.
     bool buildShownPages();
@@ -67,4 +80,8 @@ private:
     std::map<QString, QWidget*> widgets;
     std::map<QString, std::vector<Form::Entry>> unbuiltPages; // by page name, in building order
     std::vector<std::pair<Form::ControlPointer, QWidget*>> bindings;
+
+    QString recordPath;
+    std::unique_ptr<PracticeRecord> record; // opened once the window is first painted
+    QWidget* recordWindow = nullptr;
 };

@@ -10,22 +10,31 @@ PictureWidget::PictureWidget(const Picture& picture, QImage drawing, QWidget* pa
 void PictureWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    paintPicture(painter, rect(), picture, drawing, lines);
+}
+
+void paintPicture(QPainter& painter, const QRectF& target, const Picture& picture, const QImage& drawing,
+                  const std::vector<const Line*>& lines, double penScale)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (!drawing.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), drawing);
+        painter.drawImage(target, drawing);
     }
     const double scaleWidth = picture.scaleRight - picture.scaleLeft;
     const double scaleHeight = picture.scaleBottom - picture.scaleTop;
-    if (scaleWidth == 0 || scaleHeight == 0)
-        return;
-    auto toWidget = [&](double x, double y) {
-        return QPointF((x - picture.scaleLeft) / scaleWidth * width(), (y - picture.scaleTop) / scaleHeight * height());
-    };
-    for (const Line* line : lines) {
-        if (!line->visible)
-            continue;
-        painter.setPen(QPen(QColor::fromRgb(line->color), line->width, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(toWidget(line->x1, line->y1), toWidget(line->x2, line->y2));
+    if (scaleWidth != 0 && scaleHeight != 0) {
+        auto place = [&](double x, double y) {
+            return QPointF(target.left() + (x - picture.scaleLeft) / scaleWidth * target.width(),
+                           target.top() + (y - picture.scaleTop) / scaleHeight * target.height());
+        };
+        for (const Line* line : lines) {
+            if (!line->visible)
+                continue;
+            painter.setPen(QPen(QColor::fromRgb(line->color), line->width * penScale, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(place(line->x1, line->y1), place(line->x2, line->y2));
+        }
     }
+    painter.restore();
 }

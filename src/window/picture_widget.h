@@ -7,6 +7,13 @@
 
 #include <vector>
 
+class QPainter;
+
+// Paints a picture box into target: its drawing, filling it, and its lines,
+// placed in the picture's own user scale. penScale widens the lines for paper.
+void paintPicture(QPainter& painter, const QRectF& target, const Picture& picture, const QImage& drawing,
+                  const std::vector<const Line*>& lines, double penScale = 1);
+
 // A picture box: an optional drawing that fills it, and the lines inside it,
 // placed in the picture's own user scale.
 class PictureWidget final : public QWidget {
