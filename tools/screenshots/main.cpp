@@ -28,6 +28,7 @@ struct PracticeShot {
 
 const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
+    {6, "加减乘除混合运算（中等）", "p2-mixed-operations.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
