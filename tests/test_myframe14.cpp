@@ -195,8 +195,8 @@ private slots:
 
     // Every type of the tab over 30 pages: each key is the exact answer to its
     // question in the page's form, the question keeps the bound of its name,
-    // each row reads question, box, closing bracket, and every key typed in is
-    // marked right.
+    // each row reads question, box, closing bracket, a key typed in is marked
+    // right, and a correction still fits beside the page's picture.
     void everyType_data()
     {
         QTest::addColumn<QString>("type");
@@ -230,10 +230,16 @@ private slots:
                 QCOMPARE(form.Label12[i].rect.width, practice.metrics.widthTwips(question));
                 QCOMPARE(form.Text6[i].rect.left, form.Label12[i].rect.left + form.Label12[i].rect.width);
                 QCOMPARE(form.Label14[i].rect.left, form.Text6[i].rect.left + form.Text6[i].rect.width);
-                form.Text6[i].text = form.state.mainKey[i];
+                form.Text6[i].text = i % 2 == 0 ? form.state.mainKey[i] : QString();
             }
             QVERIFY(practice.model.click(QStringLiteral("Command10")));
-            QCOMPARE(form.Label13.caption(), QStringLiteral("用时 0秒,答对了 10道题。"));
+            QCOMPARE(form.Label13.caption(), QStringLiteral("用时 0秒,答对了 5道题。"));
+            for (int i = 0; i < 10; ++i) {
+                const Label& mark = form.Label14[i];
+                QCOMPARE(mark.caption(), i % 2 == 0 ? QStringLiteral("） √") : QStringLiteral("） × 正确答案是") + form.state.mainKey[i]);
+                const bool besidePicture = mark.rect.top + mark.rect.height > form.Picture7.rect.top;
+                QVERIFY(mark.rect.left + mark.rect.width <= (besidePicture ? form.Picture7.rect.left : form.Frame1[4].rect.width));
+            }
         }
     }
 };
