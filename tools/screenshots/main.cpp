@@ -28,6 +28,7 @@ struct PracticeShot {
 
 const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
+    {3, "10000以上三位数乘三位数", "p4-decimals.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
