@@ -88,8 +88,9 @@ void Form::layOutPracticePages()
     Picture16.rect = {8820, 2295, 2355, 3660};
     placeButtons(Command7, Command8, 1035, 6030, 480);
 
-    // Page 4: decimals, in the rows of page 0.
-    placeRows(Label12, Text6, Label14, 1200);
+    // Page 4: decimals, in the rows of page 0; a box holds a ten-character
+    // product such as 1099890.01.
+    placeRows(Label12, Text6, Label14, 1800);
     Label13.rect = {page0QuestionLeft, 5400, 0, page0RowHeight};
     Picture7.rect = {8400, 4200, 2520, 1920};
     placeButtons(Command9, Command10, page0QuestionLeft, 5950);

@@ -9,6 +9,7 @@ Drawings::Drawings(qreal devicePixelRatio)
     } drawings[] = {
         {"Picture14", "welcome"},
         {"Picture17", "page0"},
+        {"Picture7", "page0"},
     };
     for (const auto& drawing : drawings) {
         const QString path = QStringLiteral(":/pictures/%1%2.png")

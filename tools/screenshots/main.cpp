@@ -29,6 +29,7 @@ struct PracticeShot {
 const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
     {6, "加减乘除混合运算（中等）", "p2-mixed-operations.png"},
+    {3, "10000以上三位数乘三位数", "p4-decimals.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
