@@ -28,6 +28,9 @@ struct PracticeShot {
 
 const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
+    {2, "看表读时间（上午）", "p1-clock.png"},
+    {2, "时间间隔（较难）", "p2-interval.png"},
+    {2, "人民币（加法）", "p3-money.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
