@@ -56,7 +56,7 @@ Time drawTime(const ClockType& type, RandomSource& random)
 
 // Sets a hand, starting at the centre, to point `degrees` clockwise from 12.
 // The face's y axis points down, so sin and cos of 180° − degrees give the end.
-// The angle uses 3.14159 for π, as the faces always have.
+// π is taken as 3.14159: the hands' ends move by far less than a pixel.
 void pointHand(Line& hand, double degrees, double length)
 {
     const double angle = (180 - degrees) * 3.14159 / 180;
