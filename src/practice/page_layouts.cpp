@@ -42,13 +42,15 @@ void Form::layOutPracticePages()
     Picture17.rect = {8400, 4200, 2520, 1920};
 
     // Page 1: two rows of five clock faces, each with its box and mark beneath.
+    // Every face is 1905 × 1860, the size of its dial drawing, so each dial is
+    // drawn pixel for pixel and centred where its hands start.
     const int faceLefts[2][5] = {{45, 2430, 4656, 6984, 9315}, {45, 2328, 4656, 6984, 9315}};
     const int boxLefts[5] = {585, 2880, 5220, 7560, 9900};
     const int markLefts[2][5] = {{75, 2355, 4650, 6930, 9225}, {75, 2370, 4665, 6975, 9270}};
     for (int i = 0; i < 10; ++i) {
         const int row = i / 5;
         const int column = i % 5;
-        Picture13[i].rect = {faceLefts[row][column], row == 0 ? 270 : 3195, 1905, i == 0 ? 1815 : 1860};
+        Picture13[i].rect = {faceLefts[row][column], row == 0 ? 270 : 3195, 1905, 1860};
         Text2[i] = {QString(), {boxLefts[column], row == 0 ? 2160 : 5175, 915, 375}, true, true, Alignment::Centre};
         Label3[i].rect = {markLefts[row][column], row == 0 ? 2700 : 5670, 0, 375};
     }
@@ -69,7 +71,8 @@ void Form::layOutPracticePages()
     Label32.rect = {1665, 6165, 0, 420};
     Label32.setCaption(QStringLiteral("Label32"));
     Label32.visible = false;
-    Picture15.rect = {9000, 1845, 2310, 3345};
+    // The picture stands at the right edge, clear of the longest rows with their marks.
+    Picture15.rect = {9540, 2100, 1665, 2415};
     placeButtons(Command5, Command6, 585, 6120, 480);
 
     // Page 3: two boxes per question, with a unit label after each.
@@ -85,7 +88,8 @@ void Form::layOutPracticePages()
         Label10[i].rect = {3800, page3Tops[i], 0, 420};
     }
     Label11.rect = {4455, 5985, 0, 420};
-    Picture16.rect = {8820, 2295, 2355, 3660};
+    // The money marks stay beside the picture: it stands at the right edge, clear of them.
+    Picture16.rect = {9555, 2400, 1665, 2580};
     placeButtons(Command7, Command8, 1035, 6030, 480);
 
     // Page 4: decimals, in the rows of page 0; a box holds a ten-character

@@ -30,6 +30,9 @@ const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
     {6, "加减乘除混合运算（中等）", "p2-mixed-operations.png"},
     {3, "10000以上三位数乘三位数", "p4-decimals.png"},
+    {2, "看表读时间（上午）", "p1-clock.png"},
+    {2, "时间间隔（较难）", "p2-interval.png"},
+    {2, "人民币（加法）", "p3-money.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
