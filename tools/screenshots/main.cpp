@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +17,8 @@
 #include <QTextStream>
 #include <QTabBar>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +31,8 @@ struct PracticeShot {
 
 const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
+    {7, "五年整存利息", "p8-interest.png"},
+    {7, "读数字（较难）", "p8-reading.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
@@ -49,6 +54,21 @@ QString nameOf(MainForm& form, Form::ControlPointer control)
     return {};
 }
 
+// Types as a pupil does: digits on the keyboard, Chinese words through the
+// input method, which hands the box the words it composed.
+void typeInto(QLineEdit* box, const QString& text)
+{
+    const bool keyboard = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+    if (keyboard) {
+        QTest::keyClicks(box, text);
+        return;
+    }
+    box->setFocus();
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    QApplication::sendEvent(box, &composed);
+}
+
 // Answers the page in view as a pupil would, two questions wrong, and marks it.
 bool answerAndMark(MainWindow& window)
 {
@@ -66,7 +86,7 @@ bool answerAndMark(MainWindow& window)
             auto* box = qobject_cast<QLineEdit*>(window.widget(nameOf(form, &controls.boxes[part][i])));
             if (!box)
                 return false;
-            QTest::keyClicks(box, answer);
+            typeInto(box, answer);
         }
     }
     QTest::qWait(2100); // taking a moment, as a pupil would
