@@ -297,6 +297,38 @@ private slots:
         QCOMPARE(form.Label26.caption(), QStringLiteral("答对了 2道题,用时 35秒。"));
     }
 
+    // The widest page 7 has (1/99 + 1/100 = 199/9900 in every question, all
+    // marked wrong) stays inside the page, each column clear of the other, the
+    // boxes over and under the result bar that ends the bar row.
+    void page7FitsThePage()
+    {
+        auto script = std::make_unique<ScriptedRandom>();
+        for (int i = 0; i < 10; ++i)
+            script->append({0.98f, 0.999f});
+        practice.form().setRandomSource(std::move(script));
+        QVERIFY(practice.click(QStringLiteral("分子为1加法（较难）")));
+        MainForm& form = practice.form();
+        QVERIFY(practice.model.click(QStringLiteral("Command16")));
+        const int resultBarWidth = practice.metrics.widthTwips(QStringLiteral("———"));
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(form.Label25[i].caption(), QStringLiteral("×,正确答案是： 199/ 9900"));
+            const Rect& bars = form.Label24[i].rect;
+            const Rect& upper = form.Text9[i].rect;
+            const Rect& lower = form.Text10[i].rect;
+            QCOMPARE(upper.left + upper.width / 2, bars.left + bars.width - resultBarWidth / 2);
+            QCOMPARE(lower.left, upper.left);
+            QCOMPARE(lower.width, upper.width);
+            QVERIFY(upper.width >= resultBarWidth);
+            QCOMPARE(upper.top + upper.height, bars.top);
+            QCOMPARE(lower.top, bars.top + bars.height);
+            const Rect& mark = form.Label25[i].rect;
+            QVERIFY(mark.left > upper.left + upper.width);
+            QCOMPARE(mark.top, bars.top);
+            QVERIFY(mark.left + mark.width <= (i < 5 ? form.Label24[i + 5].rect.left : 11340));
+            QVERIFY(form.Label23[i].rect.top + form.Label23[i].rect.height <= form.Command15.rect.top);
+        }
+    }
+
     // An exact value may be typed as any equal decimal of at most two
     // decimals; a rounded one only as its two decimals.
     void fractionToDecimalMarks_data()

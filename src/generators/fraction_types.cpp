@@ -172,7 +172,7 @@ FractionQuestion drawQuestion(const FractionType& type, RandomSource& random)
 
 const QString resultBar = QStringLiteral("———");
 // Wide enough for a four-digit denominator such as 9900 (1/99 + 1/100).
-constexpr int narrowestAnswerBox = 720;
+constexpr int narrowestAnswerBox = 810;
 constexpr int markGap = 120;
 
 // The bar row: a bar over each fraction, the operator between them and the
