@@ -28,6 +28,9 @@ struct PracticeShot {
 
 const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
+    {5, "分子为1加法（中等）", "p5-fraction-addition.png"},
+    {5, "分子为任意除法（中等）", "p5-fraction-division.png"},
+    {5, "分数转小数（较难）", "p5-fraction-to-decimal.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
