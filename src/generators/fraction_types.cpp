@@ -179,12 +179,26 @@ constexpr int markGap = 120;
 // long result bar after the equals sign.
 QString barRow(FractionOperation operation)
 {
-    static const QString operators[] = {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("×"), QStringLiteral("÷")};
-    return QStringLiteral("—— ") + operators[int(operation)] + QStringLiteral(" —— = ") + resultBar;
+    const char* sign = "";
+    switch (operation) {
+    case Add:
+        sign = "+";
+        break;
+    case Subtract:
+        sign = "-";
+        break;
+    case Multiply:
+        sign = "×";
+        break;
+    case Divide:
+        sign = "÷";
+        break;
+    }
+    return QStringLiteral("—— ") + QString::fromUtf8(sign) + QStringLiteral(" —— = ") + resultBar;
 }
 
-// Two numbers in the columns of " 1          1": the second starts twelve
-// characters after the first.
+// Two numbers in the columns of " 1          1", each written with Str: the
+// second one's digits stand twelve characters from the start.
 QString inColumns(long long first, long long second)
 {
     return Str(double(first)).leftJustified(11) + Str(double(second));
