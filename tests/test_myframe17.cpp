@@ -129,7 +129,7 @@ void generateSeeded(Practice& practice, const QString& type, unsigned long long 
 {
     practice.form().setRandomSource(std::make_unique<SeededRandom>(seed));
     QVERIFY(practice.click(type));
-    QCOMPARE(practice.form().seenPage() >= 0, true);
+    QVERIFY(practice.form().seenPage() >= 0);
     QCOMPARE(practice.form().Frame1[practice.form().seenPage()].caption, type);
 }
 
