@@ -120,17 +120,21 @@ void Form::layOutPracticePages()
     Label21.rect = {page0QuestionLeft, 5400, 0, page0RowHeight};
     placeButtons(Command13, Command14, page0QuestionLeft, 5950);
 
-    // Page 7: fractions in two columns of five, each three text rows high.
+    // Page 7: fractions in two columns of five, each three text rows high:
+    // numerators, bars, denominators. The generator stands the answer boxes
+    // over and under the result bar at the end of the bar row, once it knows
+    // how wide that row is, and the mark behind them.
+    const int fractionRowHeight = 345;
     for (int i = 0; i < 10; ++i) {
         const int left = i < 5 ? 600 : 5900;
-        const int top = 300 + (i % 5) * 1060;
-        Label22[i].rect = {left, top, 0, 330};
-        Label24[i].rect = {left, top + 330, 0, 330};
+        const int top = 270 + (i % 5) * 1115;
+        Label22[i].rect = {left, top, 0, fractionRowHeight};
+        Label24[i].rect = {left, top + fractionRowHeight, 0, fractionRowHeight};
         Label24[i].setCaption(QStringLiteral("—— + —— = ———"));
-        Label23[i].rect = {left, top + 660, 0, 330};
-        Text9[i] = {QString(), {left + 2600, top, 600, 330}, true, true, Alignment::Centre};
-        Text10[i] = {QString(), {left + 2600, top + 660, 600, 330}, true, true, Alignment::Centre};
-        Label25[i].rect = {left + 3300, top + 330, 0, 330};
+        Label23[i].rect = {left, top + 2 * fractionRowHeight, 0, fractionRowHeight};
+        Text9[i] = {QString(), {left + 2600, top, 720, fractionRowHeight}, true, true, Alignment::Centre};
+        Text10[i] = {QString(), {left + 2600, top + 2 * fractionRowHeight, 720, fractionRowHeight}, true, true, Alignment::Centre};
+        Label25[i].rect = {left + 3440, top + fractionRowHeight, 0, fractionRowHeight};
     }
     Label26.rect = {4900, 6010, 0, page0RowHeight};
     placeButtons(Command15, Command16, page0QuestionLeft, 5950);

@@ -38,6 +38,9 @@ const PracticeShot practiceShots[] = {
     {2, "人民币（加法）", "p3-money.png"},
     {7, "五年整存利息", "p8-interest.png"},
     {7, "读数字（较难）", "p8-reading.png"},
+    {5, "分子为1加法（中等）", "p5-fraction-addition.png"},
+    {5, "分子为任意除法（中等）", "p5-fraction-division.png"},
+    {5, "分数转小数（较难）", "p5-fraction-to-decimal.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
