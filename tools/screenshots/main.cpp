@@ -29,18 +29,19 @@ struct PracticeShot {
     const char* file;
 };
 
+// A marked page of each kind, tab by tab; files named by the page they show.
 const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
-    {6, "加减乘除混合运算（中等）", "p2-mixed-operations.png"},
-    {3, "10000以上三位数乘三位数", "p4-decimals.png"},
     {2, "看表读时间（上午）", "p1-clock.png"},
     {2, "时间间隔（较难）", "p2-interval.png"},
     {2, "人民币（加法）", "p3-money.png"},
+    {3, "10000以上三位数乘三位数", "p4-decimals.png"},
+    {5, "分子为1加法（中等）", "p7-fraction-addition.png"},
+    {5, "分子为任意除法（中等）", "p7-fraction-division.png"},
+    {5, "分数转小数（较难）", "p2-fraction-to-decimal.png"},
+    {6, "加减乘除混合运算（中等）", "p2-mixed-operations.png"},
     {7, "五年整存利息", "p8-interest.png"},
     {7, "读数字（较难）", "p8-reading.png"},
-    {5, "分子为1加法（中等）", "p5-fraction-addition.png"},
-    {5, "分子为任意除法（中等）", "p5-fraction-division.png"},
-    {5, "分数转小数（较难）", "p5-fraction-to-decimal.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
