@@ -9,6 +9,9 @@ Drawings::Drawings(qreal devicePixelRatio)
     } drawings[] = {
         {"Picture14", "welcome"},
         {"Picture17", "page0"},
+        {"Picture8", "page5"},
+        {"Picture9", "page6-puppies"},
+        {"Picture10", "page6-birds"},
     };
     for (const auto& drawing : drawings) {
         const QString path = QStringLiteral(":/pictures/%1%2.png")
