@@ -28,6 +28,9 @@ struct PracticeShot {
 
 const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
+    {4, "规律运算（中等）", "p5-pattern.png"},
+    {4, "数字排序（困难）", "p5-sorting.png"},
+    {4, "多多少（简单）", "p6-pictures.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
