@@ -99,21 +99,27 @@ void Form::layOutPracticePages()
     Picture7.rect = {8400, 4200, 2520, 1920};
     placeButtons(Command9, Command10, page0QuestionLeft, 5950);
 
-    // Page 5: number rows, the box inside the row.
+    // Page 5: number rows, the box inside the row. The rows start nearer the
+    // edge than page 0's, since the longest (five numbers to put in order) need
+    // the whole width once the picture is hidden.
+    const int page5Left = 300;
     placeRows(Label15, Text7, Label17, 400);
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 10; ++i) {
+        Label15[i].rect.left = page5Left;
         Label16[i].rect = Label17[i].rect;
-    Label18.rect = {page0QuestionLeft, 5400, 0, page0RowHeight};
-    Picture8.rect = {8700, 3300, 2400, 2500};
-    placeButtons(Command11, Command12, page0QuestionLeft, 5950);
+    }
+    Label18.rect = {page5Left, 5400, 0, page0RowHeight};
+    Picture8.rect = {8700, 3300, 2400, 2490};
+    placeButtons(Command11, Command12, page5Left, 5950);
 
-    // Page 6: one question about two pictures.
-    Picture9.rect = {300, 300, 10740, 2100};
-    Picture10.rect = {300, 2550, 10740, 2100};
-    Label19.rect = {page0QuestionLeft, 4850, 0, page0RowHeight};
+    // Page 6: one question about two pictures, each of 24 animals in two rows of twelve.
+    Picture9.rect = {270, 300, 10800, 2100};
+    Picture10.rect = {270, 2520, 10800, 2100};
+    Picture9.items = Picture10.items = {12, 2, 24};
+    Label19.rect = {page0QuestionLeft, 4800, 0, page0RowHeight};
     Label19.setCaption(QStringLiteral("答：小狗比小鸟多（"));
-    Text8 = {QString(), {page0QuestionLeft, 4850, 900, page0RowHeight}, true, true, Alignment::Centre};
-    Label20.rect = {page0QuestionLeft, 4850, 0, page0RowHeight};
+    Text8 = {QString(), {page0QuestionLeft, 4800, 900, page0RowHeight}, true, true, Alignment::Centre};
+    Label20.rect = {page0QuestionLeft, 4800, 0, page0RowHeight};
     Label20.setCaption(QStringLiteral("）只。"));
     placeBehind(Text8.rect, Label19.rect);
     placeBehind(Label20.rect, Text8.rect);

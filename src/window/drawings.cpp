@@ -13,6 +13,9 @@ Drawings::Drawings(qreal devicePixelRatio)
         {"Picture13", "clock_face"}, // every face of the array
         {"Picture15", "page2"},
         {"Picture16", "page3"},
+        {"Picture8", "page5"},
+        {"Picture9", "page6-puppies"},
+        {"Picture10", "page6-birds"},
     };
     for (const auto& drawing : drawings) {
         const QString path = QStringLiteral(":/pictures/%1%2.png")
