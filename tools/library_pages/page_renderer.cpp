@@ -140,14 +140,6 @@ QList<RenderedPage> puzzlePages(const PageSource& page)
             {pageFileName(answerTitle), document(answerTitle, QStringLiteral("puzzle"), answerBody)}};
 }
 
-// "一、填空题（每空1分，共20分）" -> "一、填空题", for the answer key.
-QString shortHeading(const QString& heading)
-{
-    static const QRegularExpression bracket(QStringLiteral("[（(]"));
-    const qsizetype cut = heading.indexOf(bracket);
-    return cut > 0 ? heading.left(cut) : heading;
-}
-
 QList<RenderedPage> examPages(const PageSource& page)
 {
     QString body = heading(page, shownTitle(page))
@@ -201,6 +193,13 @@ QString richText(const QString& text)
         done = match.capturedEnd();
     }
     return html + text.mid(done).toHtmlEscaped();
+}
+
+QString shortHeading(const QString& heading)
+{
+    static const QRegularExpression bracket(QStringLiteral("[（(]"));
+    const qsizetype cut = heading.indexOf(bracket);
+    return cut > 0 ? heading.left(cut) : heading;
 }
 
 QList<RenderedPage> renderPages(const PageSource& page)

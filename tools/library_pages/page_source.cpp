@@ -372,8 +372,9 @@ PageSourceRead parsePageSource(const QByteArray& json, const QString& fileName)
 QList<SourceFile> readLibrarySources(const QString& libraryFolder)
 {
     QStringList paths;
-    const QDir folder(libraryFolder);
-    for (QDirIterator files(libraryFolder, {QStringLiteral("*.json")}, QDir::Files, QDirIterator::Subdirectories);
+    // Made absolute, since relativeFilePath of a relative folder gives paths that climb out of it.
+    const QDir folder(QDir(libraryFolder).absolutePath());
+    for (QDirIterator files(folder.path(), {QStringLiteral("*.json")}, QDir::Files, QDirIterator::Subdirectories);
          files.hasNext();)
         paths.append(folder.relativeFilePath(files.next()));
     paths.sort();
