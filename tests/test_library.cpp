@@ -125,8 +125,8 @@ private slots:
         QTest::newRow("puzzle") << 10 << QStringLiteral("计算年龄") << QStringLiteral("/123_files/计算年龄.htm");
         QTest::newRow("puzzle answer") << 10 << QStringLiteral("计算年龄答案") << QStringLiteral("/123_files/计算年龄答案.htm");
         QTest::newRow("story") << 11 << QStringLiteral("高斯的故事") << QStringLiteral("/123_files/高斯的故事.htm");
-        QTest::newRow("exam paper") << 12 << QStringLiteral("六年纪数学下册期末考试卷")
-                                    << QStringLiteral("/123_files/六年纪数学下册期末考试卷.htm");
+        QTest::newRow("exam paper") << 12 << QStringLiteral("六年级数学下册期末考试卷")
+                                    << QStringLiteral("/123_files/六年级数学下册期末考试卷.htm");
         QTest::newRow("olympiad paper") << 13 << QStringLiteral("小升初奥数试题及答案⒇")
                                         << QStringLiteral("/123_files/小升初奥数试题及答案⒇.htm");
     }
@@ -152,8 +152,8 @@ private slots:
         QTest::newRow("games") << 9 << QStringLiteral("数学游戏") << QStringLiteral("/123.htm");
         QTest::newRow("puzzles") << 10 << QStringLiteral("智力题") << QStringLiteral("/123.htm");
         QTest::newRow("stories") << 11 << QStringLiteral("名人故事") << QStringLiteral("/123_files/祖冲之的故事.htm");
-        QTest::newRow("exam papers") << 12 << QStringLiteral("各年纪数学试卷")
-                                     << QStringLiteral("/123_files/一年纪数学上册期中考试卷.htm");
+        QTest::newRow("exam papers") << 12 << QStringLiteral("各年级数学试卷")
+                                     << QStringLiteral("/123_files/一年级数学上册期中考试卷.htm");
         QTest::newRow("olympiad papers") << 13 << QStringLiteral("小升初奥数试题及答案") << QStringLiteral("/123.htm");
     }
     void libraryTabsOpenTheirStartPages()

@@ -410,7 +410,7 @@ private slots:
                                               << "x.json: field paragraphs is an empty list";
         QTest::newRow("blank text") << storyWith(R"(, "subtitle": "  ")") << "x.json: field subtitle is empty";
         QTest::newRow("misspelt field") << storyWith(R"(, "subtitel": "s")")
-                                        << "x.json: unknown field subtitel (known here: heading, kind, paragraphs, subtitle, think, title)";
+                                        << "x.json: unknown field subtitel (known here: kind, paragraphs, subtitle, think, title)";
         QTest::newRow("field of another kind") << storyWith(R"(, "sections": [])") << "x.json: unknown field sections";
         QTest::newRow("points as text") << QByteArray(R"({"title": "t", "kind": "exam", "sections": [{"heading": "h", "points": "20", "items": []}]})")
                                         << "x.json: field sections[0].points must be a positive number";

@@ -357,7 +357,6 @@ PageSourceRead parsePageSource(const QByteArray& json, const QString& fileName)
     const KindFormat* format = formatNamed(kindName);
     if (read.error.isEmpty() && !format)
         fields.fail(QStringLiteral("kind"), QStringLiteral("must be story, puzzle, exam or olympiad, not %1").arg(kindName));
-    read.page.heading = fields.text(QStringLiteral("heading"), Need::Optional);
     read.page.subtitle = fields.text(QStringLiteral("subtitle"), Need::Optional);
     if (format) {
         read.page.kind = format->kind;
