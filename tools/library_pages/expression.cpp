@@ -42,7 +42,7 @@ const std::vector<Sign>& signs()
     return all;
 }
 
-// Whether left − right = difference stands in this relation to zero.
+// Whether two numbers stand in this relation, told by their difference left − right.
 bool holds(const Rational& difference, QStringView sign)
 {
     if (sign == u"=")
