@@ -60,7 +60,7 @@ private slots:
                                   "e1:适合五六年级的游戏:4 f1:退出游戏:0";
         QTest::newRow("趣味数学") << 10 << 27 << "a1:趣味数学:27";
         QTest::newRow("名人故事") << 11 << 28 << "a1:名人故事:28";
-        QTest::newRow("试卷: category spelt 年纪") << 12 << 28 << "a1:各年纪数学试卷:28";
+        QTest::newRow("试卷") << 12 << 28 << "a1:各年级数学试卷:28";
         QTest::newRow("奥数") << 13 << 28 << "a1:小升初奥数试题及答案:28";
     }
     void categories()

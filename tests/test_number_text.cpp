@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 class NumberTextTest : public QObject {
     Q_OBJECT
 
@@ -31,6 +33,35 @@ private slots:
         QFETCH(QString, str);
         QCOMPARE(decimalText(value), decimal);
         QCOMPARE(Str(value), str);
+    }
+
+    void oneDecimalFormats_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("pointZero");
+        QTest::addColumn<QString>("zeroPointZero");
+        QTest::newRow("whole") << 3.0 << "3.0" << "3.0";
+        QTest::newRow("below 1: a digit before the point only in 0.0") << 0.4 << ".4" << "0.4";
+        QTest::newRow("zero") << 0.0 << ".0" << "0.0";
+        QTest::newRow("rounded down") << 4.2004 << "4.2" << "4.2";
+        QTest::newRow("rounded up into the next whole") << 10.9999 << "11.0" << "11.0";
+        QTest::newRow("binary noise of a difference") << 3.7 - 3.2 << ".5" << "0.5";
+        QTest::newRow("an exact half rounds up") << 1.25 << "1.3" << "1.3";
+        QTest::newRow("an exact half from a float") << double(10.25f) << "10.3" << "10.3";
+        QTest::newRow("an exact half below 1") << 0.75 << ".8" << "0.8";
+        QTest::newRow("rounded up to a million") << 999999.99 << "1000000.0" << "1000000.0";
+        QTest::newRow("negative") << -0.44 << "-.4" << "-0.4";
+        QTest::newRow("a negative half rounds away from zero") << -1.25 << "-1.3" << "-1.3";
+        QTest::newRow("no sign on a rounded zero") << -0.04 << ".0" << "0.0";
+        QTest::newRow("not a number") << std::nan("") << "nan" << "nan";
+    }
+    void oneDecimalFormats()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, pointZero);
+        QFETCH(QString, zeroPointZero);
+        QCOMPARE(formatPointZero(value), pointZero);
+        QCOMPARE(formatZeroPointZero(value), zeroPointZero);
     }
 };
 

@@ -2,6 +2,25 @@
 
 namespace {
 
+// Where the entry of this title begins: at the start of a line, the title
+// itself (number and name), then the "：" that ends the head (":", "？" or "?"
+// in a few entries); -1 when no entry has it. The whole title is looked for,
+// since two entries share the number 32.
+qsizetype entryStart(QStringView dictionary, QStringView title)
+{
+    static const QString headEnds = QStringLiteral("：:？?");
+    for (qsizetype line = 0; line < dictionary.size();) {
+        const QStringView rest = dictionary.mid(line);
+        if (rest.startsWith(title) && rest.size() > title.size() && headEnds.contains(rest[title.size()]))
+            return line;
+        const qsizetype lineEnd = dictionary.indexOf(u'\n', line);
+        if (lineEnd < 0)
+            break;
+        line = lineEnd + 1;
+    }
+    return -1;
+}
+
 void openLibraryPage(MainForm& form, const QString& appPath)
 {
     form.WebBrowser1.navigate(appPath + QStringLiteral("/123_files/") + form.TreeView1.selectedText()
@@ -12,15 +31,10 @@ void openLibraryPage(MainForm& form, const QString& appPath)
 
 void myframe19(MainForm& form)
 {
-    const QString title = form.TreeView1.selectedText();
     const QString& dictionary = form.Text12[0].text;
-    if (title == QStringLiteral("显示全部内容")) {
-        form.Text12[1].text = dictionary;
-        return;
-    }
-    // An entry is found by the first three characters of its title ("28、"),
-    // so the text shows from the first place they occur; not found, the whole text.
-    const qsizetype from = dictionary.indexOf(title.left(3));
+    // The chosen entry at the top and the rest after it; "显示全部内容" and a
+    // title that no entry has show the whole text.
+    const qsizetype from = entryStart(dictionary, form.TreeView1.selectedText());
     form.Text12[1].text = from < 0 ? dictionary : dictionary.mid(from);
 }
 

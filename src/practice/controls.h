@@ -60,6 +60,14 @@ struct CommandButton {
     bool visible = true;
 };
 
+// Like items drawn in a grid that fills a picture, read row by row: the
+// picture shows only the first `shown` of them.
+struct ItemGrid {
+    int columns = 0; // 0: the picture is no grid and is shown whole
+    int rows = 0;
+    int shown = 0;
+};
+
 // A picture box. The user scale maps its corners to the coordinates that the
 // lines inside it use: (scaleLeft, scaleTop) at the top left, (scaleRight,
 // scaleBottom) at the bottom right.
@@ -67,6 +75,7 @@ struct Picture {
     Rect rect;
     bool visible = true;
     double scaleLeft = 0, scaleTop = 0, scaleRight = 0, scaleBottom = 0;
+    ItemGrid items;
 };
 
 struct Line {

@@ -128,6 +128,7 @@ void MainForm::resetPages()
     for (int i = 0; i < 10; ++i) {
         Text1[i].alignment = Alignment::Centre;
         Text1[i].rect.width = 900;
+        Text11[i].rect.width = 900; // page 8's types widen it for their answers
     }
     state.answerForms.fill(AnswerForm::ExactText);
     if (Frame1[5].caption == QStringLiteral("数字排序（困难）"))

@@ -42,13 +42,15 @@ void Form::layOutPracticePages()
     Picture17.rect = {8400, 4200, 2520, 1920};
 
     // Page 1: two rows of five clock faces, each with its box and mark beneath.
+    // Every face is 1905 × 1860, the size of its dial drawing, so each dial is
+    // drawn pixel for pixel and centred where its hands start.
     const int faceLefts[2][5] = {{45, 2430, 4656, 6984, 9315}, {45, 2328, 4656, 6984, 9315}};
     const int boxLefts[5] = {585, 2880, 5220, 7560, 9900};
     const int markLefts[2][5] = {{75, 2355, 4650, 6930, 9225}, {75, 2370, 4665, 6975, 9270}};
     for (int i = 0; i < 10; ++i) {
         const int row = i / 5;
         const int column = i % 5;
-        Picture13[i].rect = {faceLefts[row][column], row == 0 ? 270 : 3195, 1905, i == 0 ? 1815 : 1860};
+        Picture13[i].rect = {faceLefts[row][column], row == 0 ? 270 : 3195, 1905, 1860};
         Text2[i] = {QString(), {boxLefts[column], row == 0 ? 2160 : 5175, 915, 375}, true, true, Alignment::Centre};
         Label3[i].rect = {markLefts[row][column], row == 0 ? 2700 : 5670, 0, 375};
     }
@@ -69,7 +71,8 @@ void Form::layOutPracticePages()
     Label32.rect = {1665, 6165, 0, 420};
     Label32.setCaption(QStringLiteral("Label32"));
     Label32.visible = false;
-    Picture15.rect = {9000, 1845, 2310, 3345};
+    // The picture stands at the right edge, clear of the longest rows with their marks.
+    Picture15.rect = {9540, 2100, 1665, 2415};
     placeButtons(Command5, Command6, 585, 6120, 480);
 
     // Page 3: two boxes per question, with a unit label after each.
@@ -85,47 +88,59 @@ void Form::layOutPracticePages()
         Label10[i].rect = {3800, page3Tops[i], 0, 420};
     }
     Label11.rect = {4455, 5985, 0, 420};
-    Picture16.rect = {8820, 2295, 2355, 3660};
+    // The money marks stay beside the picture: it stands at the right edge, clear of them.
+    Picture16.rect = {9555, 2400, 1665, 2580};
     placeButtons(Command7, Command8, 1035, 6030, 480);
 
-    // Page 4: decimals, in the rows of page 0.
-    placeRows(Label12, Text6, Label14, 1200);
+    // Page 4: decimals, in the rows of page 0; a box holds a ten-character
+    // product such as 1099890.01.
+    placeRows(Label12, Text6, Label14, 1800);
     Label13.rect = {page0QuestionLeft, 5400, 0, page0RowHeight};
     Picture7.rect = {8400, 4200, 2520, 1920};
     placeButtons(Command9, Command10, page0QuestionLeft, 5950);
 
-    // Page 5: number rows, the box inside the row.
+    // Page 5: number rows, the box inside the row. The rows start nearer the
+    // edge than page 0's, since the longest (five numbers to put in order) need
+    // the whole width once the picture is hidden.
+    const int page5Left = 300;
     placeRows(Label15, Text7, Label17, 400);
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 10; ++i) {
+        Label15[i].rect.left = page5Left;
         Label16[i].rect = Label17[i].rect;
-    Label18.rect = {page0QuestionLeft, 5400, 0, page0RowHeight};
-    Picture8.rect = {8700, 3300, 2400, 2500};
-    placeButtons(Command11, Command12, page0QuestionLeft, 5950);
+    }
+    Label18.rect = {page5Left, 5400, 0, page0RowHeight};
+    Picture8.rect = {8700, 3300, 2400, 2490};
+    placeButtons(Command11, Command12, page5Left, 5950);
 
-    // Page 6: one question about two pictures.
-    Picture9.rect = {300, 300, 10740, 2100};
-    Picture10.rect = {300, 2550, 10740, 2100};
-    Label19.rect = {page0QuestionLeft, 4850, 0, page0RowHeight};
+    // Page 6: one question about two pictures, each of 24 animals in two rows of twelve.
+    Picture9.rect = {270, 300, 10800, 2100};
+    Picture10.rect = {270, 2520, 10800, 2100};
+    Picture9.items = Picture10.items = {12, 2, 24};
+    Label19.rect = {page0QuestionLeft, 4800, 0, page0RowHeight};
     Label19.setCaption(QStringLiteral("答：小狗比小鸟多（"));
-    Text8 = {QString(), {page0QuestionLeft, 4850, 900, page0RowHeight}, true, true, Alignment::Centre};
-    Label20.rect = {page0QuestionLeft, 4850, 0, page0RowHeight};
+    Text8 = {QString(), {page0QuestionLeft, 4800, 900, page0RowHeight}, true, true, Alignment::Centre};
+    Label20.rect = {page0QuestionLeft, 4800, 0, page0RowHeight};
     Label20.setCaption(QStringLiteral("）只。"));
     placeBehind(Text8.rect, Label19.rect);
     placeBehind(Label20.rect, Text8.rect);
     Label21.rect = {page0QuestionLeft, 5400, 0, page0RowHeight};
     placeButtons(Command13, Command14, page0QuestionLeft, 5950);
 
-    // Page 7: fractions in two columns of five, each three text rows high.
+    // Page 7: fractions in two columns of five, each three text rows high:
+    // numerators, bars, denominators. The generator stands the answer boxes
+    // over and under the result bar at the end of the bar row, once it knows
+    // how wide that row is, and the mark behind them.
+    const int fractionRowHeight = 345;
     for (int i = 0; i < 10; ++i) {
         const int left = i < 5 ? 600 : 5900;
-        const int top = 300 + (i % 5) * 1060;
-        Label22[i].rect = {left, top, 0, 330};
-        Label24[i].rect = {left, top + 330, 0, 330};
+        const int top = 270 + (i % 5) * 1115;
+        Label22[i].rect = {left, top, 0, fractionRowHeight};
+        Label24[i].rect = {left, top + fractionRowHeight, 0, fractionRowHeight};
         Label24[i].setCaption(QStringLiteral("—— + —— = ———"));
-        Label23[i].rect = {left, top + 660, 0, 330};
-        Text9[i] = {QString(), {left + 2600, top, 600, 330}, true, true, Alignment::Centre};
-        Text10[i] = {QString(), {left + 2600, top + 660, 600, 330}, true, true, Alignment::Centre};
-        Label25[i].rect = {left + 3300, top + 330, 0, 330};
+        Label23[i].rect = {left, top + 2 * fractionRowHeight, 0, fractionRowHeight};
+        Text9[i] = {QString(), {left + 2600, top, 720, fractionRowHeight}, true, true, Alignment::Centre};
+        Text10[i] = {QString(), {left + 2600, top + 2 * fractionRowHeight, 720, fractionRowHeight}, true, true, Alignment::Centre};
+        Label25[i].rect = {left + 3440, top + fractionRowHeight, 0, fractionRowHeight};
     }
     Label26.rect = {4900, 6010, 0, page0RowHeight};
     placeButtons(Command15, Command16, page0QuestionLeft, 5950);

@@ -1,5 +1,7 @@
 #include "random_source.h"
 
+#include "number_text.h"
+
 #include <chrono>
 #include <cmath>
 
@@ -43,4 +45,10 @@ int draw(RandomSource& random, int n, int m)
     // scripted 0.7 then draws 7 of 10 rather than 6. It still never reaches n,
     // since the largest r below 1 times n rounds below n.
     return static_cast<int>(std::floor(random.next() * static_cast<float>(n))) + m;
+}
+
+QString DrawOneDecimal(RandomSource& random, int n, int m)
+{
+    const float value = random.next() * static_cast<float>(n) + static_cast<float>(m);
+    return formatPointZero(value);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <deque>
 #include <random>
 #include <vector>
@@ -45,3 +47,8 @@ private:
 
 // Int(Rnd × n) + m: one value from the source, a uniform whole number from m to m + n − 1.
 int draw(RandomSource& random, int n, int m = 0);
+
+// DrawOneDecimal, D(n, m): one value r from the source, r × n + m in single
+// precision, written with one decimal (the format ".0"): a text from "m.0" to
+// "(m + n).0", the upper end reached only through rounding.
+QString DrawOneDecimal(RandomSource& random, int n, int m);

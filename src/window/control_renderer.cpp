@@ -1,6 +1,7 @@
 #include "control_renderer.h"
 
 #include "browser_host.h"
+#include "fraction_row_label.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -70,6 +71,10 @@ struct Renderer {
     }
     void operator()(Label* label) const
     {
+        if (auto* row = qobject_cast<FractionRowLabel*>(widget)) {
+            row->render(*label);
+            return;
+        }
         auto* text = static_cast<QLabel*>(widget);
         if (text->text() != label->caption()) {
             text->setText(label->caption());

@@ -2,6 +2,7 @@
 
 #include "browser_host.h"
 #include "control_renderer.h"
+#include "fraction_row_label.h"
 #include "page_font.h"
 #include "picture_widget.h"
 #include "plugins.h"
@@ -254,7 +255,9 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
         return page;
     }
     if (std::holds_alternative<Label*>(entry.control)) {
-        auto* label = new QLabel(container);
+        QLabel* label = FractionRowLabel::forControl(name, windowModel.form, container);
+        if (!label)
+            label = new QLabel(container);
         label->setFont(pageFont);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return label;

@@ -2,6 +2,25 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
+namespace {
+
+// The cells of the items shown: the drawing's items fill equal cells, read row by row.
+QRegion shownItems(const ItemGrid& grid, const QRectF& target)
+{
+    const double cellWidth = target.width() / grid.columns;
+    const double cellHeight = target.height() / std::max(grid.rows, 1);
+    QRegion shown;
+    for (int item = 0; item < grid.shown; ++item)
+        shown += QRectF(target.left() + (item % grid.columns) * cellWidth, target.top() + (item / grid.columns) * cellHeight,
+                        cellWidth, cellHeight)
+                     .toAlignedRect();
+    return shown;
+}
+
+} // namespace
+
 PictureWidget::PictureWidget(const Picture& picture, QImage drawing, QWidget* parent)
     : QWidget(parent), picture(picture), drawing(std::move(drawing))
 {
@@ -20,7 +39,10 @@ void paintPicture(QPainter& painter, const QRectF& target, const Picture& pictur
     painter.setRenderHint(QPainter::Antialiasing);
     if (!drawing.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (picture.items.columns > 0)
+            painter.setClipRegion(shownItems(picture.items, target));
         painter.drawImage(target, drawing);
+        painter.setClipping(false);
     }
     const double scaleWidth = picture.scaleRight - picture.scaleLeft;
     const double scaleHeight = picture.scaleBottom - picture.scaleTop;

@@ -9,13 +9,13 @@
 
 class QPainter;
 
-// Paints a picture box into target: its drawing, filling it, and its lines,
-// placed in the picture's own user scale. penScale widens the lines for paper.
+// Paints a picture box into target: its drawing, filling it (of a grid of
+// items, only the items shown), and its lines, placed in the picture's own user
+// scale. penScale widens the lines for paper.
 void paintPicture(QPainter& painter, const QRectF& target, const Picture& picture, const QImage& drawing,
                   const std::vector<const Line*>& lines, double penScale = 1);
 
-// A picture box: an optional drawing that fills it, and the lines inside it,
-// placed in the picture's own user scale.
+// A picture box on screen.
 class PictureWidget final : public QWidget {
 public:
     PictureWidget(const Picture& picture, QImage drawing, QWidget* parent);

@@ -36,7 +36,7 @@ const LibraryTab* libraryTab(int tab)
         {9, "数学游戏", QStringLiteral("/123.htm")},
         {10, "智力题", QStringLiteral("/123.htm")},
         {11, "名人故事", QStringLiteral("/123_files/") + firstStoryTitle() + QStringLiteral(".htm")},
-        {12, "各年纪数学试卷", QStringLiteral("/123_files/一年纪数学上册期中考试卷.htm")},
+        {12, "各年级数学试卷", QStringLiteral("/123_files/一年级数学上册期中考试卷.htm")},
         {13, "小升初奥数试题及答案", QStringLiteral("/123.htm")},
     };
     for (const LibraryTab& entry : tabs)

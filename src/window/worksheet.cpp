@@ -1,6 +1,7 @@
 #include "worksheet.h"
 
 #include "drawings.h"
+#include "fraction_row_label.h"
 #include "page_font.h"
 #include "page_snapshot.h"
 #include "picture_widget.h"
@@ -10,6 +11,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <map>
 
@@ -81,6 +83,10 @@ public:
         const auto* frame = std::get_if<Frame>(&controls.front().value);
         if (!frame)
             return;
+        std::map<QString, const Label*> labels;
+        for (const PageSnapshot::SavedControl& saved : controls)
+            if (const auto* label = std::get_if<Label>(&saved.value))
+                labels[saved.name] = label;
         // What is printed fills the sheet, up to half as large again as the page on screen would.
         const QRectF used = printedArea(controls, roles);
         const double natural = std::min(room.width() / frame->rect.width, room.height() / frame->rect.height);
@@ -92,8 +98,7 @@ public:
                 continue;
             if (const auto* label = std::get_if<Label>(&saved.value)) {
                 painter.setPen(Qt::black);
-                painter.drawText(at(label->rect).adjusted(0, 0, 1000, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                                 label->caption());
+                paintLabel(saved.name, *label, labels);
             } else if (const auto* box = std::get_if<TextBox>(&saved.value)) {
                 const auto answer = roles.answerByBox.find(saved.name);
                 paintBox(*box, withAnswers && answer != roles.answerByBox.end() ? answer->second : QString());
@@ -144,6 +149,24 @@ private:
     {
         font.setPixelSize(std::max(1, int(pixels)));
         return font;
+    }
+
+    // A label as on screen; the rows of page 7's fractions as stacked fractions.
+    void paintLabel(const QString& name, const Label& label, const std::map<QString, const Label*>& labels)
+    {
+        static const QRegularExpression fractionRow(QStringLiteral("^Label(22|23|24)\\((\\d)\\)$"));
+        const QRegularExpressionMatch fraction = fractionRow.match(name);
+        if (!fraction.hasMatch()) {
+            painter.drawText(at(label.rect).adjusted(0, 0, 1000, 0), Qt::AlignLeft | Qt::AlignVCenter, label.caption());
+            return;
+        }
+        const Label* bars = labels.at(QStringLiteral("Label24(%1)").arg(fraction.captured(2)));
+        Rect row = label.rect;
+        row.width = std::max(row.width, bars->rect.width);
+        if (fraction.captured(1) == u"24")
+            paintFractionBars(painter, at(row), label.caption(), 15 * scale);
+        else
+            paintFractionNumbers(painter, at(row), label.caption(), bars->caption());
     }
 
     QRectF at(const Rect& rect) const

@@ -76,6 +76,10 @@ struct ControlToJson {
         putRect(object, picture->rect);
         object[QStringLiteral("scale")] = QJsonArray{picture->scaleLeft, picture->scaleTop, picture->scaleRight,
                                                      picture->scaleBottom};
+        if (picture->items.columns > 0)
+            object[QStringLiteral("items")] = QJsonObject{{QStringLiteral("columns"), picture->items.columns},
+                                                          {QStringLiteral("rows"), picture->items.rows},
+                                                          {QStringLiteral("shown"), picture->items.shown}};
     }
     void operator()(const Line* line)
     {

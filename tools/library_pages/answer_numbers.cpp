@@ -1,5 +1,7 @@
 #include "answer_numbers.h"
 
+#include "expression.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -21,9 +23,14 @@ std::optional<Rational> fraction(const QString& numerator, const QString& denomi
     return *top / *bottom;
 }
 
-// The value of one match: a mixed number, a plain number or a fraction.
+// The value of one match: a weekday, a mixed number, a plain number or a fraction.
 std::optional<Rational> matchedValue(const QRegularExpressionMatch& match)
 {
+    if (match.hasCaptured(u"weekday")) {
+        static const QString days = QStringLiteral("一二三四五六日");
+        const QChar day = match.captured(u"weekday").front();
+        return Rational::whole(day == u'天' ? 7 : days.indexOf(day) + 1);
+    }
     if (match.hasCaptured(u"mixed")) {
         const auto whole = Rational::fromDecimal(match.captured(u"mixed"));
         const auto part = fraction(match.captured(u"mixedTop"), match.captured(u"mixedBottom"));
@@ -36,28 +43,43 @@ std::optional<Rational> matchedValue(const QRegularExpressionMatch& match)
 
 } // namespace
 
-QList<Rational> numbersInText(const QString& text)
+QList<ShownNumber> numbersInText(const QString& text)
 {
     static const QRegularExpression number(QStringLiteral(
-        "(?<minus>[-−])?"
+        "星期(?<weekday>[一二三四五六日天])"
+        "|(?<minus>[-−－])?"
         "(?:(?<mixed>[0-9]+)\\{(?<mixedTop>[0-9]+)/(?<mixedBottom>[0-9]+)\\}"
         "|(?<plain>[0-9]+(?:\\.[0-9]+)?)"
         "|\\{(?<top>[0-9]+)/(?<bottom>[0-9]+)\\})"
         "(?<percent>[%％])?"));
-    QList<Rational> numbers;
+    QList<ShownNumber> numbers;
     for (auto matches = number.globalMatch(text); matches.hasNext();) {
         const QRegularExpressionMatch match = matches.next();
         auto value = matchedValue(match);
-        if (value && match.hasCaptured(u"minus") && opensNegative(text, match.capturedStart(u"minus")))
+        const bool negative = match.hasCaptured(u"minus") && opensNegative(text, match.capturedStart(u"minus"));
+        if (value && negative)
             value = -*value;
         if (!value)
             continue;
-        numbers.append(*value);
-        if (match.hasCaptured(u"percent")) {
-            const auto hundredth = *value / Rational::whole(100);
-            if (hundredth)
-                numbers.append(*hundredth);
-        }
+        ShownNumber shown{match.captured().mid(match.hasCaptured(u"minus") && !negative ? 1 : 0), *value, std::nullopt};
+        if (match.hasCaptured(u"percent"))
+            shown.hundredth = *value / Rational::whole(100);
+        numbers.append(shown);
     }
     return numbers;
+}
+
+QStringList signsInText(const QString& text)
+{
+    QStringList signs;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // "<=" is one sign, not "<" and "=".
+        const QString pair = relationSign(QStringView(text).mid(i, 2));
+        const QString sign = pair.isEmpty() ? relationSign(QStringView(text).mid(i, 1)) : pair;
+        if (sign.isEmpty())
+            continue;
+        signs.append(sign);
+        i += pair.isEmpty() ? 0 : 1;
+    }
+    return signs;
 }

@@ -1,5 +1,6 @@
 #include "expression.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -8,6 +9,7 @@ namespace {
 // Thrown inside the parser only; evaluateExpression turns it into an error text.
 struct ExpressionError {
     QString message;
+    bool needsChoice = false;
 };
 
 struct Function {
@@ -16,6 +18,45 @@ struct Function {
     int maximumArguments; // -1: any number
     std::function<Rational(const std::vector<Rational>&)> apply;
 };
+
+// What a part of an expression stands for: a number, or the truth of a relation.
+struct Outcome {
+    std::optional<Rational> value;
+    std::optional<bool> truth;
+    QString relation;
+};
+
+// Each sign as it may be written, and the one name evaluateExpression gives it.
+struct Sign {
+    QStringView written;
+    QStringView name;
+};
+
+const std::vector<Sign>& signs()
+{
+    // Two-character forms come first, so that "<=" is not read as "<".
+    static const std::vector<Sign> all = {
+        {u"<=", u"≤"}, {u">=", u"≥"}, {u"!=", u"≠"}, {u"=", u"="}, {u"＝", u"="}, {u"<", u"<"}, {u"＜", u"<"},
+        {u">", u">"},  {u"＞", u">"},  {u"≤", u"≤"},  {u"≥", u"≥"}, {u"≠", u"≠"},
+    };
+    return all;
+}
+
+// Whether two numbers stand in this relation, told by their difference left − right.
+bool holds(const Rational& difference, QStringView sign)
+{
+    if (sign == u"=")
+        return difference.isZero();
+    if (sign == u"≠")
+        return !difference.isZero();
+    if (sign == u"<")
+        return difference.isNegative();
+    if (sign == u">")
+        return !difference.isNegative() && !difference.isZero();
+    if (sign == u"≤")
+        return difference.isNegative() || difference.isZero();
+    return !difference.isNegative(); // ≥
+}
 
 [[noreturn]] void fail(const QString& message)
 {
@@ -56,6 +97,37 @@ Rational leastCommonMultipleOf(const std::vector<Rational>& arguments)
     return Rational::whole(result);
 }
 
+bool isLess(const Rational& a, const Rational& b)
+{
+    return checked(a - b).isNegative();
+}
+
+Rational largest(const std::vector<Rational>& arguments)
+{
+    return *std::max_element(arguments.begin(), arguments.end(), isLess);
+}
+
+Rational smallest(const std::vector<Rational>& arguments)
+{
+    return *std::min_element(arguments.begin(), arguments.end(), isLess);
+}
+
+Rational absolute(const std::vector<Rational>& arguments)
+{
+    return arguments[0].isNegative() ? checked(-arguments[0]) : arguments[0];
+}
+
+// The remainder of a whole division, never negative: mod(17, 7) = 3, mod(-1, 7) = 6.
+Rational remainder(const std::vector<Rational>& arguments)
+{
+    const qint64 dividend = wholeArgument(arguments[0], QStringLiteral("mod"));
+    const qint64 divisor = wholeArgument(arguments[1], QStringLiteral("mod"));
+    if (divisor == 0)
+        fail(QStringLiteral("division by zero"));
+    const qint64 rest = dividend % divisor;
+    return Rational::whole(rest < 0 ? rest + (divisor < 0 ? -divisor : divisor) : rest);
+}
+
 Rational rounded(const std::vector<Rational>& arguments)
 {
     const qint64 decimals = wholeArgument(arguments[1], QStringLiteral("round"));
@@ -67,8 +139,12 @@ Rational rounded(const std::vector<Rational>& arguments)
 const std::vector<Function>& functions()
 {
     static const std::vector<Function> all = {
+        {u"abs", 1, 1, absolute},
         {u"gcd", 1, -1, greatestCommonDivisorOf},
         {u"lcm", 1, -1, leastCommonMultipleOf},
+        {u"max", 1, -1, largest},
+        {u"min", 1, -1, smallest},
+        {u"mod", 2, 2, remainder},
         {u"round", 2, 2, rounded},
         {u"floor", 1, 1, [](const std::vector<Rational>& arguments) { return floor(arguments[0]); }},
     };
@@ -80,23 +156,31 @@ bool isSpace(QChar c)
     return c == u' ' || c == u'\t' || c == u'\u3000';
 }
 
+bool isWordLetter(QChar c)
+{
+    return c.isLetter() && c.unicode() < 128;
+}
+
 // Recursive descent, one function per precedence level:
-//   sum     = product (("+" | "-") product)*
-//   product = signed (("*" | "×" | "/" | "÷") signed)*
-//   signed  = "-" signed | "+" signed | power
-//   power   = primary ("^" signed)?
-//   primary = number | "(" sum ")" | name "(" sum ("," sum)* ")"
+//   either     = both ("or" both)*
+//   both       = comparison ("and" comparison)*
+//   comparison = sum (sign sum)?
+//   sum        = product (("+" | "-") product)*
+//   product    = signed (("*" | "×" | "/" | "÷" | "∶") signed)*
+//   signed     = "-" signed | "+" signed | power
+//   power      = primary ("^" signed)?
+//   primary    = number | "x" | "(" sum ")" | name "(" sum ("," sum)* ")"
 class Parser {
 public:
-    explicit Parser(const QString& text) : m_text(text) {}
+    Parser(const QString& text, std::optional<Rational> x) : m_text(text), m_x(x) {}
 
-    Rational parseAll()
+    Outcome parseAll()
     {
-        const Rational value = parseSum();
+        const Outcome outcome = parseEither();
         skipSpaces();
         if (m_position < m_text.size())
             fail(QStringLiteral("unexpected “%1” at position %2").arg(m_text[m_position]).arg(m_position + 1));
-        return value;
+        return outcome;
     }
 
 private:
@@ -104,6 +188,7 @@ private:
     static constexpr int maximumDepth = 100;
 
     const QString& m_text;
+    std::optional<Rational> m_x;
     qsizetype m_position = 0;
     int m_depth = 0;
 
@@ -127,6 +212,17 @@ private:
         return false;
     }
 
+    // A whole word only: "and" but not the start of "android".
+    bool takeWord(QStringView word)
+    {
+        skipSpaces();
+        const qsizetype end = m_position + word.size();
+        if (!QStringView(m_text).mid(m_position).startsWith(word) || (end < m_text.size() && isWordLetter(m_text[end])))
+            return false;
+        m_position = end;
+        return true;
+    }
+
     QChar peek()
     {
         skipSpaces();
@@ -142,13 +238,65 @@ private:
         }
     }
 
+    static bool truthOf(const Outcome& outcome, const QString& word)
+    {
+        if (!outcome.truth)
+            fail(QStringLiteral("“%1” joins relations, not the number %2").arg(word, outcome.value->toString()));
+        return *outcome.truth;
+    }
+
+    Outcome parseEither()
+    {
+        Outcome outcome = parseBoth();
+        while (takeWord(u"or")) {
+            const bool left = truthOf(outcome, QStringLiteral("or"));
+            const bool right = truthOf(parseBoth(), QStringLiteral("or"));
+            outcome = {std::nullopt, left || right, {}};
+        }
+        return outcome;
+    }
+
+    Outcome parseBoth()
+    {
+        Outcome outcome = parseComparison();
+        while (takeWord(u"and")) {
+            const bool left = truthOf(outcome, QStringLiteral("and"));
+            const bool right = truthOf(parseComparison(), QStringLiteral("and"));
+            outcome = {std::nullopt, left && right, {}};
+        }
+        return outcome;
+    }
+
+    Outcome parseComparison()
+    {
+        const Rational left = parseSum();
+        const QString sign = takeSign();
+        if (sign.isEmpty())
+            return {left, std::nullopt, {}};
+        const Rational right = parseSum();
+        return {std::nullopt, holds(checked(left - right), sign), sign};
+    }
+
+    QString takeSign()
+    {
+        skipSpaces();
+        const QStringView rest = QStringView(m_text).mid(m_position);
+        for (const Sign& sign : signs()) {
+            if (rest.startsWith(sign.written)) {
+                m_position += sign.written.size();
+                return sign.name.toString();
+            }
+        }
+        return {};
+    }
+
     Rational parseSum()
     {
         Rational value = parseProduct();
         for (;;) {
-            if (take({u'+'}))
+            if (take({u'+', u'＋'}))
                 value = checked(value + parseProduct());
-            else if (take({u'-'}))
+            else if (take({u'-', u'－', u'−'}))
                 value = checked(value - parseProduct());
             else
                 return value;
@@ -161,7 +309,7 @@ private:
         for (;;) {
             if (take({u'*', u'×'})) {
                 value = checked(value * parseSigned());
-            } else if (take({u'/', u'÷'})) {
+            } else if (take({u'/', u'÷', u'∶'})) {
                 const Rational divisor = parseSigned();
                 if (divisor.isZero())
                     fail(QStringLiteral("division by zero"));
@@ -177,9 +325,9 @@ private:
         if (++m_depth > maximumDepth)
             fail(QStringLiteral("the expression is nested too deeply"));
         Rational value;
-        if (take({u'-'}))
+        if (take({u'-', u'－', u'−'}))
             value = checked(-parseSigned());
-        else if (take({u'+'}))
+        else if (take({u'+', u'＋'}))
             value = parseSigned();
         else
             value = parsePower();
@@ -210,8 +358,8 @@ private:
         }
         if (next.isDigit() && next.unicode() < 128)
             return parseNumber();
-        if (next.isLetter() && next.unicode() < 128)
-            return parseCall();
+        if (isWordLetter(next))
+            return parseWord();
         if (next.isNull())
             fail(QStringLiteral("a number expected at the end"));
         fail(QStringLiteral("unexpected “%1” at position %2").arg(next).arg(m_position + 1));
@@ -232,12 +380,19 @@ private:
         return *value;
     }
 
-    Rational parseCall()
+    // The choice's value x, or a function call.
+    Rational parseWord()
     {
         const qsizetype start = m_position;
-        while (m_position < m_text.size() && m_text[m_position].isLetter() && m_text[m_position].unicode() < 128)
+        while (m_position < m_text.size() && isWordLetter(m_text[m_position]))
             ++m_position;
         const QString name = m_text.mid(start, m_position - start);
+        if (name == u"x") {
+            if (!m_x)
+                throw ExpressionError{QStringLiteral("x stands for the value of a choice, and only a 选择 item has choices"),
+                                      true};
+            return *m_x;
+        }
         const Function* function = nullptr;
         for (const Function& candidate : functions())
             if (name == QStringView(candidate.name))
@@ -258,11 +413,20 @@ private:
 
 } // namespace
 
-Evaluation evaluateExpression(const QString& expression)
+Evaluation evaluateExpression(const QString& expression, std::optional<Rational> x)
 {
     try {
-        return {Parser(expression).parseAll(), {}};
+        const Outcome outcome = Parser(expression, x).parseAll();
+        return {outcome.value, outcome.truth, outcome.relation, {}};
     } catch (const ExpressionError& error) {
-        return {std::nullopt, error.message};
+        return {std::nullopt, std::nullopt, {}, error.message, error.needsChoice};
     }
+}
+
+QString relationSign(QStringView text)
+{
+    for (const Sign& sign : signs())
+        if (text == sign.written)
+            return sign.name.toString();
+    return {};
 }

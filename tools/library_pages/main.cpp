@@ -1,7 +1,10 @@
-// make-library-pages SOURCE_DIR OUTPUT_DIR: renders every page source below
-// SOURCE_DIR (content/library) into OUTPUT_DIR (<build>/123_files) and copies
-// library.css beside the pages. Run by the build.
+// make-library-pages SOURCE_DIR OUTPUT_DIR: checks the answers of every page
+// source below SOURCE_DIR (content/library), renders the sources into
+// OUTPUT_DIR (<build>/123_files) and copies library.css beside the pages.
+// Nothing is written when a source is broken or an answer differs from its
+// calc. Run by the build, which prints how many answers were computed.
 
+#include "answer_check.h"
 #include "page_renderer.h"
 #include "page_source.h"
 
@@ -62,12 +65,18 @@ int main(int argc, char* argv[])
         errors << styleSheet.fileName() << ": " << styleSheet.errorString() << Qt::endl;
         return 1;
     }
+    const QList<SourceFile> sources = readLibrarySources(sourceFolder);
+    if (sources.isEmpty()) {
+        errors << sourceFolder << ": no page sources (*.json) in stories/, puzzles/, exams/ or olympiad/" << Qt::endl;
+        return 1;
+    }
     QList<RenderedPage> pages;
-    const QStringList problems = renderAll(readLibrarySources(sourceFolder), pages);
+    const AnswerReport answers = checkLibraryAnswers(sources);
+    const QStringList problems = renderAll(sources, pages) + answers.problems;
     if (!problems.isEmpty()) {
         for (const QString& problem : problems)
             errors << sourceFolder << '/' << problem << Qt::endl;
-        errors << "No library page was written: " << problems.size() << " source(s) need fixing." << Qt::endl;
+        errors << "No library page was written: " << problems.size() << " problem(s) to fix." << Qt::endl;
         return 1;
     }
 
@@ -82,5 +91,8 @@ int main(int argc, char* argv[])
         errors << problem << Qt::endl;
         return 1;
     }
+    QTextStream output(stdout);
+    for (const QString& line : coverageLines(answers.coverage))
+        output << line << Qt::endl;
     return 0;
 }

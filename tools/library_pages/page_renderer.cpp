@@ -40,11 +40,6 @@ QString paragraphs(const QStringList& texts)
     return html;
 }
 
-QString shownTitle(const PageSource& page)
-{
-    return page.heading.isEmpty() ? page.title : page.heading;
-}
-
 QString heading(const PageSource& page, const QString& title)
 {
     QString html = element(QStringLiteral("h1"), richText(title));
@@ -121,7 +116,7 @@ QString document(const QString& title, const QString& kindClass, const QString& 
 QList<RenderedPage> storyPages(const PageSource& page)
 {
     const QString think = element(QStringLiteral("h2"), QStringLiteral("想一想")) + element(QStringLiteral("p"), richText(page.think));
-    const QString body = heading(page, shownTitle(page)) + paragraphs(page.paragraphs)
+    const QString body = heading(page, page.title) + paragraphs(page.paragraphs)
         + element(QStringLiteral("div"), think, QStringLiteral("think box"));
     return {{pageFileName(page.title), document(page.title, QStringLiteral("story"), body)}};
 }
@@ -129,7 +124,7 @@ QList<RenderedPage> storyPages(const PageSource& page)
 QList<RenderedPage> puzzlePages(const PageSource& page)
 {
     const QString answerTitle = page.title + answerSuffix;
-    const QString puzzleBody = heading(page, shownTitle(page)) + paragraphs(page.paragraphs) + figure(page.figure)
+    const QString puzzleBody = heading(page, page.title) + paragraphs(page.paragraphs) + figure(page.figure)
         + table(page.table) + link(pageFileName(answerTitle), QStringLiteral("看答案"));
     const QString answerBody = element(QStringLiteral("h1"), richText(answerTitle))
         + solution(page.answer.paragraphs, QStringLiteral("h2"))
@@ -140,17 +135,9 @@ QList<RenderedPage> puzzlePages(const PageSource& page)
             {pageFileName(answerTitle), document(answerTitle, QStringLiteral("puzzle"), answerBody)}};
 }
 
-// "一、填空题（每空1分，共20分）" -> "一、填空题", for the answer key.
-QString shortHeading(const QString& heading)
-{
-    static const QRegularExpression bracket(QStringLiteral("[（(]"));
-    const qsizetype cut = heading.indexOf(bracket);
-    return cut > 0 ? heading.left(cut) : heading;
-}
-
 QList<RenderedPage> examPages(const PageSource& page)
 {
-    QString body = heading(page, shownTitle(page))
+    QString body = heading(page, page.title)
         + element(QStringLiteral("p"), QStringLiteral("姓名＿＿＿＿＿＿＿＿　　得分＿＿＿＿＿＿"), QStringLiteral("pupil"));
     QString key = element(QStringLiteral("h2"), QStringLiteral("参考答案"));
     for (const Section& section : page.sections) {
@@ -171,7 +158,7 @@ QList<RenderedPage> examPages(const PageSource& page)
 
 QList<RenderedPage> olympiadPages(const PageSource& page)
 {
-    QString body = heading(page, shownTitle(page));
+    QString body = heading(page, page.title);
     for (qsizetype i = 0; i < page.problems.size(); ++i) {
         const Item& problem = page.problems[i];
         // Most answers start with "答：" already; the label is only for bare ones.
@@ -201,6 +188,13 @@ QString richText(const QString& text)
         done = match.capturedEnd();
     }
     return html + text.mid(done).toHtmlEscaped();
+}
+
+QString shortHeading(const QString& heading)
+{
+    static const QRegularExpression bracket(QStringLiteral("[（(]"));
+    const qsizetype cut = heading.indexOf(bracket);
+    return cut > 0 ? heading.left(cut) : heading;
 }
 
 QList<RenderedPage> renderPages(const PageSource& page)

@@ -18,3 +18,7 @@ QList<RenderedPage> renderPages(const PageSource& page);
 
 // A text of a page source as HTML: escaped, with "{3/4}" as a stacked fraction.
 QString richText(const QString& text);
+
+// A section heading without its points, for the answer key and for naming an
+// item: "一、填空题（每空1分，共20分）" gives "一、填空题".
+QString shortHeading(const QString& heading);

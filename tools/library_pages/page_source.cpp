@@ -357,7 +357,6 @@ PageSourceRead parsePageSource(const QByteArray& json, const QString& fileName)
     const KindFormat* format = formatNamed(kindName);
     if (read.error.isEmpty() && !format)
         fields.fail(QStringLiteral("kind"), QStringLiteral("must be story, puzzle, exam or olympiad, not %1").arg(kindName));
-    read.page.heading = fields.text(QStringLiteral("heading"), Need::Optional);
     read.page.subtitle = fields.text(QStringLiteral("subtitle"), Need::Optional);
     if (format) {
         read.page.kind = format->kind;
@@ -372,8 +371,9 @@ PageSourceRead parsePageSource(const QByteArray& json, const QString& fileName)
 QList<SourceFile> readLibrarySources(const QString& libraryFolder)
 {
     QStringList paths;
-    const QDir folder(libraryFolder);
-    for (QDirIterator files(libraryFolder, {QStringLiteral("*.json")}, QDir::Files, QDirIterator::Subdirectories);
+    // Made absolute, since relativeFilePath of a relative folder gives paths that climb out of it.
+    const QDir folder(QDir(libraryFolder).absolutePath());
+    for (QDirIterator files(folder.path(), {QStringLiteral("*.json")}, QDir::Files, QDirIterator::Subdirectories);
          files.hasNext();)
         paths.append(folder.relativeFilePath(files.next()));
     paths.sort();

@@ -38,7 +38,6 @@ struct PuzzleAnswer {
 struct PageSource {
     QString title;
     PageKind kind = PageKind::Story;
-    QString heading; // shown instead of the title when the title keeps a fixed spelling
     QString subtitle;
     QStringList paragraphs; // story, puzzle
     QString think;          // story

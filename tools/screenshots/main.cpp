@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +17,8 @@
 #include <QTextStream>
 #include <QTabBar>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,8 +29,22 @@ struct PracticeShot {
     const char* file;
 };
 
+// A marked page of each kind, tab by tab; files named by the page they show.
 const PracticeShot practiceShots[] = {
     {1, "20以内加法", "3-marked.png"},
+    {2, "看表读时间（上午）", "p1-clock.png"},
+    {2, "时间间隔（较难）", "p2-interval.png"},
+    {2, "人民币（加法）", "p3-money.png"},
+    {3, "10000以上三位数乘三位数", "p4-decimals.png"},
+    {4, "规律运算（中等）", "p5-pattern.png"},
+    {4, "数字排序（困难）", "p5-sorting.png"},
+    {4, "多多少（简单）", "p6-pictures.png"},
+    {5, "分子为1加法（中等）", "p7-fraction-addition.png"},
+    {5, "分子为任意除法（中等）", "p7-fraction-division.png"},
+    {5, "分数转小数（较难）", "p2-fraction-to-decimal.png"},
+    {6, "加减乘除混合运算（中等）", "p2-mixed-operations.png"},
+    {7, "五年整存利息", "p8-interest.png"},
+    {7, "读数字（较难）", "p8-reading.png"},
 };
 
 bool clickTreeNode(MainWindow& window, const QString& text)
@@ -49,6 +66,21 @@ QString nameOf(MainForm& form, Form::ControlPointer control)
     return {};
 }
 
+// Types as a pupil does: digits on the keyboard, Chinese words through the
+// input method, which hands the box the words it composed.
+void typeInto(QLineEdit* box, const QString& text)
+{
+    const bool keyboard = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+    if (keyboard) {
+        QTest::keyClicks(box, text);
+        return;
+    }
+    box->setFocus();
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    QApplication::sendEvent(box, &composed);
+}
+
 // Answers the page in view as a pupil would, two questions wrong, and marks it.
 bool answerAndMark(MainWindow& window)
 {
@@ -66,7 +98,7 @@ bool answerAndMark(MainWindow& window)
             auto* box = qobject_cast<QLineEdit*>(window.widget(nameOf(form, &controls.boxes[part][i])));
             if (!box)
                 return false;
-            QTest::keyClicks(box, answer);
+            typeInto(box, answer);
         }
     }
     QTest::qWait(2100); // taking a moment, as a pupil would
