@@ -1,22 +1,27 @@
-# make run   - install what is missing, build, start the program
-#              (without a display: play a short round offscreen and save screenshots)
-# make test  - install what is missing, build, run every test
-# make bench - install what is missing, build optimised, run the benchmarks
+# make run     - install what the program needs, build, start the program
+#                (without a display: play a short round offscreen and save screenshots)
+# make test    - install what the program and its tests need, build, run every test
+# make bench   - install what is missing, build optimised, run the benchmarks
+# make install - install the program under PREFIX (default /usr/local)
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
-SUDO    := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+PREFIX  ?= /usr/local
 
-# Debian 12 packages. The SQLite driver of Qt is only recommended by Qt, so it
-# is named; without a CJK font every Chinese character is drawn as a box.
-# Node.js, npm and Chromium play the HTML5 games in the browser tests.
+# Debian 12 packages the program needs to build and run. The SQLite driver of
+# Qt is only recommended by Qt, so it is named; without a CJK font every
+# Chinese character is drawn as a box.
 PACKAGES = cmake g++ make pkg-config \
-           qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-webengine-dev \
-           fonts-wqy-microhei nodejs npm chromium
+           qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-webengine-dev qt6-charts-dev \
+           fonts-wqy-microhei
+# Only the tests need these: Node.js, npm and Chromium play the HTML5 games,
+# pdftotext reads printed worksheets, and the install test validates the
+# desktop entry and the metainfo.
+TEST_PACKAGES = nodejs npm chromium poppler-utils desktop-file-utils appstream
 BROWSER_TESTS = tests/browser
 BENCH_PACKAGES = xvfb xauth
 
-.PHONY: run test bench build deps bench-deps browser-test-deps clean
+.PHONY: run test bench build install deps test-deps bench-deps browser-test-deps clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
@@ -26,7 +31,7 @@ run: build
 		QT_QPA_PLATFORM=offscreen $(BUILD)/tallowby-screenshots $(BUILD)/screenshots; \
 	fi
 
-test: build browser-test-deps
+test: test-deps build browser-test-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: bench-deps build
@@ -44,24 +49,40 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
-# A package also counts as present when a command of its name is: NodeSource's
+# make install PREFIX=/opt/tallowby: bin/tallowby, its plugins and program
+# folder, a menu entry, an icon and AppStream metainfo.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Installs whichever of $(1) is missing: as root directly, otherwise through
+# sudo; a user who may do neither is told in one line what to install. A
+# package also counts as present when a command of its name is: NodeSource's
 # nodejs brings its own npm and conflicts with Debian's npm package.
+define install-packages
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || command -v $$p >/dev/null || echo $$p; done); \
+	if [ -z "$$missing" ]; then exit 0; fi; \
+	if [ "$$(id -u)" -eq 0 ]; then sudo=; \
+	elif command -v sudo >/dev/null && { sudo -n true 2>/dev/null || id -nG | grep -qwE 'sudo|admin'; }; then sudo=sudo; \
+	else echo "Missing Debian packages: $$missing. Please install them as root: apt-get install $$missing"; exit 1; fi; \
+	echo "Installing:" $$missing; \
+	$$sudo apt-get update && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y $$missing
+endef
+
 deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || command -v $$p >/dev/null || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-		echo "Installing:" $$missing; \
-		$(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
-	fi
+	$(call install-packages,$(PACKAGES))
+
+test-deps: deps
+	$(call install-packages,$(TEST_PACKAGES))
 
 # The browser tests' npm packages, installed again when the lock file changes.
 browser-test-deps: $(BROWSER_TESTS)/node_modules/.package-lock.json
 
-$(BROWSER_TESTS)/node_modules/.package-lock.json: $(BROWSER_TESTS)/package-lock.json | deps
+$(BROWSER_TESTS)/node_modules/.package-lock.json: $(BROWSER_TESTS)/package-lock.json | test-deps
 	cd $(BROWSER_TESTS) && npm ci --no-audit --no-fund
 	touch $@
 
-bench-deps:
-	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
+bench-deps: deps
+	$(call install-packages,$(BENCH_PACKAGES))
 
 clean:
 	rm -rf $(BUILD)
