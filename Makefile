@@ -21,7 +21,7 @@ TEST_PACKAGES = nodejs npm chromium poppler-utils desktop-file-utils appstream
 BROWSER_TESTS = tests/browser
 BENCH_PACKAGES = xvfb xauth
 
-.PHONY: run test bench build install deps test-deps bench-deps browser-test-deps clean
+.PHONY: run test bench monkey build install deps test-deps bench-deps browser-test-deps clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
@@ -48,6 +48,11 @@ bench: bench-deps build
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
+
+# make monkey N=1000000: the monkey test of make test, with N random events.
+N ?= 1000000
+monkey: build
+	cd $(BUILD) && MONKEY_EVENTS=$(N) TALLOWBY_BUILD_DIR=$$PWD ./test_monkey
 
 # make install PREFIX=/opt/tallowby: bin/tallowby, its plugins and program
 # folder, a menu entry, an icon and AppStream metainfo.
