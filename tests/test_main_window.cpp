@@ -127,6 +127,21 @@ private slots:
         QCOMPARE(treeOf(window)->currentItem()->text(0), QStringLiteral("20以内加法"));
     }
 
+    // A group of the tree opens no page: the welcome picture stays and the line
+    // above it says what to click.
+    void aCategoryClickShowsTheWelcomeAndAHint()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        clickNode(window, QStringLiteral("乘法"));
+        QVERIFY(window.widget(QStringLiteral("Picture14"))->isVisible());
+        QVERIFY(!anyPageSeen(window));
+        QVERIFY(static_cast<QLabel*>(window.widget(QStringLiteral("welcomeHint")))->text().contains(QStringLiteral("“乘法”是一组题目")));
+        clickNode(window, QStringLiteral("一位数乘法"));
+        QVERIFY(anyPageSeen(window));
+    }
+
     void aFoldedBranchStaysFolded()
     {
         MainWindow window(buildDir());
