@@ -8,10 +8,11 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 # Debian 12 packages. The SQLite driver of Qt is only recommended by Qt, so it
-# is named; without a CJK font every Chinese character is drawn as a box.
+# is named, and the SQLite headers let the content store limit its work;
+# without a CJK font every Chinese character is drawn as a box.
 # Node.js, npm and Chromium play the HTML5 games in the browser tests.
 PACKAGES = cmake g++ make pkg-config \
-           qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-webengine-dev \
+           qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-svg-dev qt6-webengine-dev \
            fonts-wqy-microhei nodejs npm chromium
 BROWSER_TESTS = tests/browser
 BENCH_PACKAGES = xvfb xauth
