@@ -2,6 +2,8 @@
 #              (without a display: play a short round offscreen and save screenshots)
 # make test  - install what is missing, build, run every test
 # make bench - install what is missing, build optimised, run the benchmarks
+# make sanitize - build with AddressSanitizer and UBSan in build/sanitize and
+#              run every QtTest suite there (not the games in Chromium)
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
@@ -17,7 +19,9 @@ PACKAGES = cmake g++ make pkg-config \
 BROWSER_TESTS = tests/browser
 BENCH_PACKAGES = xvfb xauth
 
-.PHONY: run test bench build deps bench-deps browser-test-deps clean
+SANITIZE_BUILD = $(BUILD)/sanitize
+
+.PHONY: run test bench sanitize build deps bench-deps browser-test-deps clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
@@ -38,6 +42,11 @@ bench: bench-deps build
 	else \
 		QT_QPA_PLATFORM=offscreen $(BUILD)/bench_startup; \
 	fi
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLOWBY_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target test_suites
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) -L 'core|window'
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
