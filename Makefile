@@ -3,16 +3,19 @@
 # make test    - install what the program and its tests need, build, run every test
 # make bench   - install what is missing, build optimised, run the benchmarks
 # make install - install the program under PREFIX (default /usr/local)
+# make sanitize - build with AddressSanitizer and UBSan in build/sanitize and
+#                run every QtTest suite there (not the games in Chromium)
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX  ?= /usr/local
 
 # Debian 12 packages the program needs to build and run. The SQLite driver of
-# Qt is only recommended by Qt, so it is named; without a CJK font every
-# Chinese character is drawn as a box.
+# Qt is only recommended by Qt, so it is named, and the SQLite headers let the
+# content store limit its work; without a CJK font every Chinese character is
+# drawn as a box.
 PACKAGES = cmake g++ make pkg-config \
-           qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-webengine-dev qt6-charts-dev \
+           qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-svg-dev qt6-webengine-dev qt6-charts-dev \
            fonts-wqy-microhei
 # Only the tests need these: Node.js, npm and Chromium play the HTML5 games,
 # pdftotext reads printed worksheets, and the install test validates the
@@ -21,7 +24,9 @@ TEST_PACKAGES = nodejs npm chromium poppler-utils desktop-file-utils appstream
 BROWSER_TESTS = tests/browser
 BENCH_PACKAGES = xvfb xauth
 
-.PHONY: run test bench monkey build install deps test-deps bench-deps browser-test-deps clean
+SANITIZE_BUILD = $(BUILD)/sanitize
+
+.PHONY: run test bench monkey sanitize build install deps test-deps bench-deps browser-test-deps clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
@@ -44,6 +49,11 @@ bench: bench-deps build
 	else \
 		QT_QPA_PLATFORM=offscreen $(BUILD)/bench_startup; \
 	fi
+
+sanitize: test-deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLOWBY_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target test_suites
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) -L 'core|window'
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo

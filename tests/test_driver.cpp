@@ -92,6 +92,48 @@ private slots:
         QCOMPARE(control(run.dumps[0], QStringLiteral("Label2"))[QStringLiteral("caption")].toString(), QString());
     }
 
+    // Lines that are almost right are refused as well, each with one line on
+    // standard error, and change nothing.
+    void nearMissesAreRefused_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("error"); // empty: the line is played
+        QTest::newRow("random value that is 1 in single precision") << "[\"rnd\", [0.99999999]]" << "single precision";
+        QTest::newRow("largest random value below 1") << "[\"rnd\", [0.99999996]]" << "";
+        QTest::newRow("tick of a fraction") << "[\"tick\", 1.5]" << "whole count";
+        QTest::newRow("seed of a fraction") << "[\"seed\", 2.5]" << "whole number";
+        QTest::newRow("dump with arguments") << "[\"dump\", 1, 2]" << "wrong arguments";
+        QTest::newRow("tab with an extra argument") << "[\"tab\", 2, 3]" << "wrong arguments";
+        QTest::newRow("click with an extra argument") << "[\"click\", \"10以内加法\", 1]" << "wrong arguments";
+    }
+    void nearMissesAreRefused()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, error);
+        const Run untouched = drive({QStringLiteral("[\"dump\"]")});
+        const Run run = drive({line, QStringLiteral("[\"dump\"]")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.dumps, untouched.dumps);
+        if (error.isEmpty()) {
+            QCOMPARE(run.errors, QString());
+        } else {
+            QCOMPARE(run.errors.count(u'\n'), 1);
+            QVERIFY2(run.errors.startsWith(QStringLiteral("line 1: ")) && run.errors.contains(error), qPrintable(run.errors));
+        }
+    }
+
+    // More ticks than the clock can count stop it at its largest value, at once.
+    void aHugeTickStopsTheClockAtItsLargestValue()
+    {
+        const Run run = drive({QStringLiteral("[\"seed\", 7]"), QStringLiteral("[\"click\", \"10以内加法\"]"),
+                               QStringLiteral("[\"tick\", 3e9]"), QStringLiteral("[\"dump\"]"),
+                               QStringLiteral("[\"tick\", 1]"), QStringLiteral("[\"dump\"]")});
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.dumps.size(), 2);
+        for (const QJsonObject& dump : run.dumps)
+            QCOMPARE(dump[QStringLiteral("elapsedSeconds")].toInt(), 32767);
+    }
+
     void selectingDoesNotDispatch()
     {
         const Run run = drive({QStringLiteral("[\"seed\", 7]"), QStringLiteral("[\"selectKey\", \"b 3\"]"),

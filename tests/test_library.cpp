@@ -191,6 +191,12 @@ private slots:
         QTest::newRow("dots that stay inside") << QStringLiteral("/123_files/../123.htm") << page << QStringLiteral("/123.htm");
         QTest::newRow("climbing out") << QStringLiteral("/123_files/../../secret.htm") << refused << QString();
         QTest::newRow("climbing out as a game") << QStringLiteral("/../outside.swf") << refused << QString();
+        QTest::newRow("link to a page inside") << QStringLiteral("/123_files/link_in.htm") << page
+                                               << QStringLiteral("/123_files/link_in.htm");
+        QTest::newRow("link to a page outside") << QStringLiteral("/123_files/link_out.htm") << refused << QString();
+        QTest::newRow("game linked outside") << QStringLiteral("/linked_game.swf") << refused << QString();
+        QTest::newRow("linked folder outside") << QStringLiteral("/123_files/out/secret.htm") << refused << QString();
+        QTest::newRow("dangling link") << QStringLiteral("/dangling.htm") << missing << QStringLiteral("/dangling.htm");
     }
     void addressesResolveInsideTheProgramFolder()
     {
@@ -204,15 +210,41 @@ private slots:
             QVERIFY(writeFile((QString::fromUtf8(name) == QStringLiteral("/secret.htm") ? root.path() : folder)
                                   + QString::fromUtf8(name),
                               "<p>x</p>"));
-        const LibraryPage resolved = resolveLibraryAddress(folder, folder + path);
+        const QString secret = root.filePath(QStringLiteral("secret.htm"));
+        QVERIFY(QFile::link(folder + QStringLiteral("/123.htm"), folder + QStringLiteral("/123_files/link_in.htm")));
+        QVERIFY(QFile::link(secret, folder + QStringLiteral("/123_files/link_out.htm")));
+        QVERIFY(QFile::link(secret, folder + QStringLiteral("/linked_game.html")));
+        QVERIFY(QFile::link(root.path(), folder + QStringLiteral("/123_files/out")));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("gone.htm")), folder + QStringLiteral("/dangling.htm")));
+        const LibraryPage resolved = LibraryFolder(folder).resolve(folder + path);
         QCOMPARE(int(resolved.kind), kind);
         if (!file.isEmpty())
             QCOMPARE(resolved.localFile, folder + file);
     }
 
+    // The folder may itself be reached through a link; where it leads is taken
+    // once, so pointing the link elsewhere later moves nothing inside.
+    void aLinkedProgramFolderIsResolvedOnce()
+    {
+        QTemporaryDir root;
+        for (const char* version : {"/v1", "/v2"}) {
+            QVERIFY(QDir().mkpath(root.path() + QString::fromUtf8(version)));
+            QVERIFY(writeFile(root.path() + QString::fromUtf8(version) + QStringLiteral("/123.htm"), "<p>x</p>"));
+        }
+        const QString current = root.filePath(QStringLiteral("current"));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("v1")), current));
+        const LibraryFolder folder(current);
+        QCOMPARE(folder.resolve(current + QStringLiteral("/123.htm")).kind, LibraryPage::Kind::File);
+        QVERIFY(QFile::remove(current));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("v2")), current));
+        QCOMPARE(folder.resolve(current + QStringLiteral("/123.htm")).kind, LibraryPage::Kind::Refused);
+        QVERIFY(!folder.holds(current + QStringLiteral("/123.htm")));
+        QVERIFY(folder.holds(root.filePath(QStringLiteral("v1/123.htm"))));
+    }
+
     void addressOfAnotherFolderIsRefused()
     {
-        QCOMPARE(resolveLibraryAddress(QStringLiteral("/opt/tallowby"), QStringLiteral("/etc/passwd")).kind,
+        QCOMPARE(LibraryFolder(QStringLiteral("/opt/tallowby")).resolve(QStringLiteral("/etc/passwd")).kind,
                  LibraryPage::Kind::Refused);
     }
 
@@ -238,9 +270,10 @@ private slots:
         Practice practice;
         practice.model.selectTab(tab);
         QStringList missing;
+        const LibraryFolder folder(buildDir());
         auto check = [&](const QString& what) {
             const QString address = practice.form().WebBrowser1.address();
-            if (resolveLibraryAddress(buildDir(), address).kind != LibraryPage::Kind::File)
+            if (folder.resolve(address).kind != LibraryPage::Kind::File)
                 missing.append(what + QStringLiteral(" → ") + address.mid(buildDir().size()));
         };
         check(QStringLiteral("start page"));

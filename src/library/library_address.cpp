@@ -3,25 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-LibraryPage resolveLibraryAddress(const QString& programFolder, const QString& address)
-{
-    const QString folder = QDir::cleanPath(programFolder);
-    if (!address.startsWith(programFolder))
-        return {LibraryPage::Kind::Refused, {}};
-    QString path = address.mid(programFolder.size());
-    if (path.endsWith(QStringLiteral(".swf")))
-        path = path.chopped(4) + QStringLiteral(".html");
-    // A title is used as it stands, so one holding ".." could climb out of the folder.
-    const QString file = QDir::cleanPath(folder + QLatin1Char('/') + path);
-    const QString inside = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-    if (!file.startsWith(inside))
-        return {LibraryPage::Kind::Refused, {}};
-    if (!QFileInfo(file).isFile())
-        return {LibraryPage::Kind::Missing, file};
-    return {LibraryPage::Kind::File, file};
-}
-
 namespace {
+
+QString withSlash(const QString& folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
 
 QString messagePage(const QString& heading, const QString& message)
 {
@@ -33,6 +20,43 @@ QString messagePage(const QString& heading, const QString& message)
 }
 
 } // namespace
+
+LibraryFolder::LibraryFolder(const QString& folder) : written(folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (!canonical.isEmpty())
+        canonicalInside = withSlash(canonical);
+}
+
+bool LibraryFolder::holds(const QString& localFile) const
+{
+    // Empty for a file that does not exist, a dangling link included.
+    const QString canonical = QFileInfo(localFile).canonicalFilePath();
+    return !canonical.isEmpty() && !canonicalInside.isEmpty() && canonical.startsWith(canonicalInside);
+}
+
+LibraryPage LibraryFolder::resolve(const QString& address) const
+{
+    if (!address.startsWith(written))
+        return {LibraryPage::Kind::Refused, {}};
+    QString path = address.mid(written.size());
+    if (path.endsWith(QStringLiteral(".swf")))
+        path = path.chopped(4) + QStringLiteral(".html");
+    // A title is used as it stands, so one holding ".." could climb out of the folder.
+    const QString folder = QDir::cleanPath(written);
+    const QString file = QDir::cleanPath(folder + QLatin1Char('/') + path);
+    if (!file.startsWith(withSlash(folder)))
+        return {LibraryPage::Kind::Refused, {}};
+    const QFileInfo info(file);
+    if (!info.exists())
+        return {LibraryPage::Kind::Missing, file};
+    // A link inside the folder may point anywhere.
+    if (!holds(file))
+        return {LibraryPage::Kind::Refused, {}};
+    if (!info.isFile())
+        return {LibraryPage::Kind::Missing, file};
+    return {LibraryPage::Kind::File, file};
+}
 
 QString missingPageHtml(const QString& pageName)
 {

@@ -20,8 +20,7 @@ void prepareBrowserEngine()
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
-BrowserHost::BrowserHost(QString folder, QWidget* parent)
-    : QWidget(parent), programFolder(std::move(folder))
+BrowserHost::BrowserHost(const QString& programFolder, QWidget* parent) : QWidget(parent), folder(programFolder)
 {
     loadPlugin();
 }
@@ -32,7 +31,9 @@ void BrowserHost::loadPlugin()
 {
     QPluginLoader loader(pluginPath(QStringLiteral(TALLOWBY_BROWSER_PLUGIN)));
     if (auto* plugin = qobject_cast<BrowserPlugin*>(loader.instance())) {
-        view.reset(plugin->createView(this, programFolder, [this](const QUrl& page) { showFailure(page); }));
+        view.reset(plugin->createView(
+            this, [inside = folder](const QString& file) { return inside.holds(file); },
+            [this](const QUrl& page) { showFailure(page); }));
         view->widget()->setGeometry(rect());
         return;
     }
@@ -56,7 +57,7 @@ void BrowserHost::open(const QString& address)
 {
     if (!view)
         return;
-    const LibraryPage page = resolveLibraryAddress(programFolder, address);
+    const LibraryPage page = folder.resolve(address);
     if (page.kind == LibraryPage::Kind::File)
         view->open(QUrl::fromLocalFile(page.localFile));
     else
@@ -66,9 +67,10 @@ void BrowserHost::open(const QString& address)
 void BrowserHost::showFailure(const QUrl& failed)
 {
     // A page that could not be loaded, or a link inside a page that leads
-    // nowhere: never opened again, so a page that fails cannot loop.
+    // nowhere or out of the folder: never opened again, so a page that fails
+    // cannot loop.
     const QString address = failed.isLocalFile() ? failed.toLocalFile() : failed.toString();
-    LibraryPage page = resolveLibraryAddress(programFolder, address);
+    LibraryPage page = folder.resolve(address);
     if (page.kind == LibraryPage::Kind::File)
         page.kind = LibraryPage::Kind::Missing;
     showOwnPage(page, address);
@@ -77,11 +79,11 @@ void BrowserHost::showFailure(const QUrl& failed)
 void BrowserHost::showOwnPage(const LibraryPage& page, const QString& address)
 {
     // Our pages share the library's style sheet in 123_files.
-    const QUrl styleFolder = QUrl::fromLocalFile(programFolder + QStringLiteral("/123_files/"));
+    const QUrl styleFolder = QUrl::fromLocalFile(folder.path() + QStringLiteral("/123_files/"));
     if (page.kind == LibraryPage::Kind::Missing)
         view->showHtml(missingPageHtml(QFileInfo(page.localFile).completeBaseName()), styleFolder);
     else
-        view->showHtml(refusedPageHtml(address.section(u'/', -1)), styleFolder);
+        view->showHtml(refusedPageHtml(address.section(u'/', -1, -1, QString::SectionSkipEmpty)), styleFolder);
 }
 
 void BrowserHost::resizeEvent(QResizeEvent*)

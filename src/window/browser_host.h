@@ -19,7 +19,7 @@ void prepareBrowserEngine();
 // or a page of our own when that page is missing or lies outside the program folder.
 class BrowserHost final : public QWidget {
 public:
-    BrowserHost(QString programFolder, QWidget* parent);
+    BrowserHost(const QString& programFolder, QWidget* parent);
     ~BrowserHost() override;
 
     void render(const WebBrowser& browser);
@@ -31,7 +31,7 @@ private:
     void showOwnPage(const LibraryPage& page, const QString& address);
     void resizeEvent(QResizeEvent* event) override;
 
-    QString programFolder;
+    LibraryFolder folder;
     int shownNavigation = 0;
     std::unique_ptr<BrowserView> view;
     QLabel* unavailable = nullptr; // instead of the view when the plugin cannot be loaded

@@ -21,12 +21,17 @@ public:
 
 class BrowserPlugin {
 public:
+    // Whether pages may load this local file; called from any thread.
+    using LocalFileRule = std::function<bool(const QString& localFile)>;
+
     virtual ~BrowserPlugin() = default;
-    // A view that follows links only to files inside folder. pageFailed is
-    // called with any page it could not show, instead of a browser error page.
-    virtual BrowserView* createView(QWidget* parent, const QString& folder,
+    // A view whose pages load nothing but data: and blob: content and the
+    // local files that mayLoad admits: no network, no devices, no plugins.
+    // pageFailed is called with any page it could not or would not show,
+    // instead of a browser error page.
+    virtual BrowserView* createView(QWidget* parent, LocalFileRule mayLoad,
                                     std::function<void(const QUrl&)> pageFailed) = 0;
 };
 
-#define BrowserPlugin_iid "org.tallowby.BrowserPlugin/1"
+#define BrowserPlugin_iid "org.tallowby.BrowserPlugin/2"
 Q_DECLARE_INTERFACE(BrowserPlugin, BrowserPlugin_iid)

@@ -10,7 +10,10 @@ QString programFolder()
 {
     const QDir executableFolder(QCoreApplication::applicationDirPath());
     const QString installed = executableFolder.absoluteFilePath(QStringLiteral("../share/tallowby"));
-    if (!executableFolder.exists(ContentStore::databaseFileName()) && QFileInfo(installed).isDir())
-        return QDir::cleanPath(installed);
-    return executableFolder.absolutePath();
+    const QString folder = !executableFolder.exists(ContentStore::databaseFileName()) && QFileInfo(installed).isDir()
+        ? installed
+        : executableFolder.absolutePath();
+    // Taken once, with every link resolved: the library's pages are judged
+    // inside or outside against this path for the whole run.
+    return QFileInfo(folder).canonicalFilePath();
 }

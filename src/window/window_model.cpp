@@ -5,6 +5,8 @@
 #include "page_geometry.h"
 #include "procedures.h"
 
+#include <algorithm>
+
 namespace {
 
 // The practice tabs' categories filled with the catalogue's own names.
@@ -58,7 +60,7 @@ void WindowModel::Form_Load()
     form.Label7.setCaption(QString());
     form.Text12[0].text = dictionaryText();
     store = std::make_unique<ContentStore>(programFolder);
-    if (store->problem() != ContentStore::Problem::None)
+    if (store->problem() != ContentStore::Problem::None || !store->practiceTabsWithoutLeaves().empty())
         announceContentProblem();
     form.mysub();
     form.Picture14.rect = welcomePictureRect;
@@ -75,7 +77,9 @@ void WindowModel::announceContentProblem()
     const QString what = store->problem() == ContentStore::Problem::Missing
         ? QStringLiteral("找不到数据文件 %1").arg(path)
         : QStringLiteral("数据文件 %1 无法读取").arg(path);
-    form.contentNotice.setCaption(what + QStringLiteral("：练习题照常可用，数学字典、游戏、趣味数学、故事和试卷暂时是空的。"));
+    form.contentNotice.setCaption(store->problem() == ContentStore::Problem::None
+            ? QStringLiteral("数据文件 %1 里缺少一些练习题的名称：这些练习照常可用，用的是程序自带的名称。").arg(path)
+            : what + QStringLiteral("：练习题照常可用，数学字典、游戏、趣味数学、故事和试卷暂时是空的。"));
     form.contentNotice.visible = true;
 }
 
@@ -170,7 +174,9 @@ void WindowModel::rebuildTree(const TopicTab& tab)
 {
     TreeView& tree = form.TreeView1;
     tree.clear();
-    RecordSet& leaves = store && store->problem() == ContentStore::Problem::None ? store->leaves() : fallbackLeaves;
+    const bool fromFile = store && store->problem() == ContentStore::Problem::None
+        && !std::ranges::count(store->practiceTabsWithoutLeaves(), tab.number);
+    RecordSet& leaves = fromFile ? store->leaves() : fallbackLeaves;
     for (const TopicCategory& category : tab.categories)
         tree.add(QString(), category.key, category.text);
     leaves.moveFirst();

@@ -12,8 +12,12 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <limits>
 #include <string>
 
 namespace {
@@ -41,6 +45,10 @@ private:
 
 bool isText(const QJsonArray& command, int index) { return command.size() > index && command[index].isString(); }
 bool isNumber(const QJsonArray& command, int index) { return command.size() > index && command[index].isDouble(); }
+bool isWholeNumber(const QJsonArray& command, int index)
+{
+    return isNumber(command, index) && command[index].toDouble() == std::floor(command[index].toDouble());
+}
 
 QString Session::play(const QJsonArray& command)
 {
@@ -50,22 +58,22 @@ QString Session::play(const QJsonArray& command)
         return seed(command);
     if (verb == u"rnd")
         return scriptRandom(command);
-    if (verb == u"tab" && isNumber(command, 1)) {
+    if (verb == u"tab" && command.size() == 2 && isNumber(command, 1)) {
         const double tab = command[1].toDouble();
         if (tab < 1 || tab > 13 || tab != int(tab))
             return QStringLiteral("tabs are numbered 1 to 13");
         model.selectTab(int(tab));
         return {};
     }
-    if (verb == u"select" && isText(command, 1))
+    if (verb == u"select" && command.size() == 2 && isText(command, 1))
         return tree.selectText(command[1].toString()) ? QString() : QStringLiteral("no tree node has this text");
-    if (verb == u"selectKey" && isText(command, 1))
+    if (verb == u"selectKey" && command.size() == 2 && isText(command, 1))
         return tree.selectKey(command[1].toString()) ? QString() : QStringLiteral("no tree node has this key");
     if (verb == u"click" && command.size() == 1) {
         model.form.TreeView1_Click();
         return {};
     }
-    if (verb == u"click" && isText(command, 1)) {
+    if (verb == u"click" && command.size() == 2 && isText(command, 1)) {
         if (!tree.selectText(command[1].toString()))
             return QStringLiteral("no tree node has this text");
         model.form.TreeView1_Click();
@@ -77,7 +85,7 @@ QString Session::play(const QJsonArray& command)
         return press(command);
     if (verb == u"tick")
         return tick(command);
-    if (verb == u"dump") {
+    if (verb == u"dump" && command.size() == 1) {
         std::cout << QJsonDocument(formToJson(model)).toJson(QJsonDocument::Compact).toStdString() << std::endl;
         return {};
     }
@@ -86,7 +94,8 @@ QString Session::play(const QJsonArray& command)
 
 QString Session::seed(const QJsonArray& command)
 {
-    if (!isNumber(command, 1) || command[1].toDouble() < 0 || command[1].toDouble() > 9007199254740992.0)
+    if (command.size() != 2 || !isWholeNumber(command, 1) || command[1].toDouble() < 0
+        || command[1].toDouble() > 9007199254740992.0)
         return QStringLiteral("seed takes one whole number from 0 to 2^53");
     model.form.setRandomSource(std::make_unique<SeededRandom>(static_cast<unsigned long long>(command[1].toDouble())));
     scripted = nullptr;
@@ -99,9 +108,11 @@ QString Session::scriptRandom(const QJsonArray& command)
         return QStringLiteral("rnd takes one array of numbers");
     std::vector<float> values;
     for (const QJsonValue& value : command[1].toArray()) {
+        // The source holds single-precision values: 0.99999999 would become 1
+        // and draw one past the range.
         const double number = value.toDouble(-1);
-        if (!value.isDouble() || number < 0 || number >= 1)
-            return QStringLiteral("rnd values must be numbers from 0 up to, not including, 1");
+        if (!value.isDouble() || number < 0 || static_cast<float>(number) >= 1)
+            return QStringLiteral("rnd values must be numbers from 0 up to, not including, 1 in single precision");
         values.push_back(static_cast<float>(number));
     }
     if (scripted) {
@@ -156,9 +167,11 @@ QString Session::press(const QJsonArray& command)
 
 QString Session::tick(const QJsonArray& command)
 {
-    if (!isNumber(command, 1) || command[1].toDouble() < 0)
-        return QStringLiteral("tick takes a count");
-    for (int i = 0, count = command[1].toInt(); i < count; ++i)
+    if (command.size() != 2 || !isWholeNumber(command, 1) || command[1].toDouble() < 0)
+        return QStringLiteral("tick takes a whole count");
+    // The clock stops counting at its largest value, so more ticks change nothing.
+    const double count = std::min(command[1].toDouble(), double(std::numeric_limits<std::int16_t>::max()));
+    for (int i = 0; i < int(count); ++i)
         if (model.form.Timer1.interval() == 1000)
             model.form.Timer1_Timer();
     return {};

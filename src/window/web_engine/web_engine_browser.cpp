@@ -1,62 +1,126 @@
-// The browser plugin: a Qt WebEngine view for the library pages.
+// The browser plugin: a Qt WebEngine view for the library pages, confined to
+// the program folder.
 
 #include "browser_plugin.h"
 
-#include <QDir>
+#include <QMetaObject>
 #include <QObject>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
 namespace {
 
-// Keeps the pupil inside the program's own pages: links elsewhere do nothing.
+using LocalFileRule = BrowserPlugin::LocalFileRule;
+using PageFailed = std::function<void(const QUrl&)>;
+
+// What a page may load: content it made itself, and files the rule admits.
+bool mayLoad(const QUrl& url, const LocalFileRule& localFiles)
+{
+    const QString scheme = url.scheme();
+    if (scheme == u"data" || scheme == u"blob")
+        return true;
+    return url.isLocalFile() && localFiles(url.toLocalFile());
+}
+
+// Sees every request of every page, not only navigations: style sheets and
+// scripts, fetch and XHR, workers, and the handshakes of WebSockets.
+class FolderOnly final : public QWebEngineUrlRequestInterceptor {
+public:
+    FolderOnly(LocalFileRule localFiles, QObject* parent)
+        : QWebEngineUrlRequestInterceptor(parent), localFiles(std::move(localFiles))
+    {
+    }
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override
+    {
+        info.block(!mayLoad(info.requestUrl(), localFiles));
+    }
+
+private:
+    LocalFileRule localFiles;
+};
+
+// Keeps the pupil inside the program's own pages: a link or a new window
+// that leads elsewhere shows why it did not open.
 class LibraryWebPage final : public QWebEnginePage {
 public:
-    LibraryWebPage(QWebEngineProfile* profile, QString folder, QObject* parent)
-        : QWebEnginePage(profile, parent), folder(QDir::cleanPath(std::move(folder)) + QLatin1Char('/'))
+    LibraryWebPage(QWebEngineProfile* profile, LocalFileRule localFiles, PageFailed refused, QObject* parent)
+        : QWebEnginePage(profile, parent), localFiles(std::move(localFiles)), refused(std::move(refused))
     {
+        // No camera, microphone, screen, location or notifications for any page.
+        connect(this, &QWebEnginePage::featurePermissionRequested, this, [this](const QUrl& origin, Feature feature) {
+            setFeaturePermission(origin, feature, PermissionDeniedByUser);
+        });
     }
 
 protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override
     {
-        if (url.scheme() == QStringLiteral("data") || url.scheme() == QStringLiteral("about"))
+        if (url.scheme() == u"about" || mayLoad(url, localFiles))
             return true;
-        return url.isLocalFile() && QDir::cleanPath(url.toLocalFile()).startsWith(folder);
+        // Our own page replaces this one once the refused navigation is over;
+        // a frame inside a page just stays empty.
+        if (isMainFrame)
+            QMetaObject::invokeMethod(this, [this, url] { refused(url); }, Qt::QueuedConnection);
+        return false;
     }
-    // Pages that open a new window open in this view instead.
+    // Pages that open a new window open in this view instead, through the check above.
     QWebEnginePage* createWindow(WebWindowType) override { return this; }
 
 private:
-    QString folder;
+    LocalFileRule localFiles;
+    PageFailed refused;
 };
+
+// A peer connection reaches STUN and TURN servers past the interceptor, so a
+// document loses the constructor before its own scripts run. The engine
+// runs no script in a new frame's first empty document, so this narrows the
+// way out rather than closing it; the engine has no switch that does.
+QWebEngineScript withoutPeerConnections()
+{
+    QWebEngineScript script;
+    script.setName(QStringLiteral("withoutPeerConnections"));
+    script.setSourceCode(QStringLiteral("delete window.RTCPeerConnection; delete window.webkitRTCPeerConnection;"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(true);
+    return script;
+}
 
 class WebEngineBrowserView final : public BrowserView {
 public:
-    WebEngineBrowserView(QWidget* parent, const QString& folder, std::function<void(const QUrl&)> pageFailed)
+    WebEngineBrowserView(QWidget* parent, const LocalFileRule& localFiles, const PageFailed& pageFailed)
         : view(new QWebEngineView(parent))
     {
         // An off-the-record profile: the library writes no cache or cookies to disk.
         auto* profile = new QWebEngineProfile;
-        profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-        profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-        auto* page = new LibraryWebPage(profile, folder, view);
+        QWebEngineSettings* settings = profile->settings();
+        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        // Pages may read files, and the interceptor admits only the folder's.
+        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+        settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
+        settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+        // No raw browser error page, ever: a failed load is handed back to the
+        // program, which shows a page of its own.
+        settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+        profile->setUrlRequestInterceptor(new FolderOnly(localFiles, profile));
+        profile->scripts()->insert(withoutPeerConnections());
+        auto* page = new LibraryWebPage(profile, localFiles, pageFailed, view);
         // The page must go before its profile: the page owns the profile.
         profile->setParent(page);
         view->setPage(page);
         view->setContextMenuPolicy(Qt::NoContextMenu);
-        // No raw browser error page, ever: a failed load is handed back to the
-        // program, which shows a page of its own. A load stopped by the next
-        // one is not a failure.
-        profile->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
-        QObject::connect(page, &QWebEnginePage::loadingChanged, view,
-                         [failed = std::move(pageFailed)](const QWebEngineLoadingInfo& loading) {
-                             if (loading.status() == QWebEngineLoadingInfo::LoadFailedStatus)
-                                 failed(loading.url());
-                         });
+        // A load stopped by the next one is not a failure.
+        QObject::connect(page, &QWebEnginePage::loadingChanged, view, [pageFailed](const QWebEngineLoadingInfo& loading) {
+            if (loading.status() == QWebEngineLoadingInfo::LoadFailedStatus)
+                pageFailed(loading.url());
+        });
     }
 
     QWidget* widget() override { return view; }
@@ -75,10 +139,9 @@ class WebEngineBrowserPlugin final : public QObject, public BrowserPlugin {
     Q_INTERFACES(BrowserPlugin)
 
 public:
-    BrowserView* createView(QWidget* parent, const QString& folder,
-                            std::function<void(const QUrl&)> pageFailed) override
+    BrowserView* createView(QWidget* parent, LocalFileRule localFiles, PageFailed pageFailed) override
     {
-        return new WebEngineBrowserView(parent, folder, std::move(pageFailed));
+        return new WebEngineBrowserView(parent, localFiles, pageFailed);
     }
 };
 
