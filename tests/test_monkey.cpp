@@ -186,7 +186,8 @@ private:
     QString invariantBroken() const
     {
         const MainForm& form = model.form;
-        if (form.state.elapsedSeconds < 0 || form.state.elapsedSeconds > 32767)
+        // A 16-bit count past 32767 would wrap below zero.
+        if (form.state.elapsedSeconds < 0)
             return QStringLiteral("the clock reads %1").arg(form.state.elapsedSeconds);
         const int page = form.seenPage();
         if (page < 0 || page >= practicePageCount)
