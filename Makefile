@@ -2,6 +2,7 @@
 #              (without a display: play a short round offscreen and save screenshots)
 # make test  - install what is missing, build, run every test
 # make bench - install what is missing, build optimised, run the benchmarks
+#              (the real program under Xvfb, clicked with xdotool)
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
@@ -14,7 +15,7 @@ PACKAGES = cmake g++ make pkg-config \
            qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-webengine-dev \
            fonts-wqy-microhei nodejs npm chromium
 BROWSER_TESTS = tests/browser
-BENCH_PACKAGES = xvfb xauth
+BENCH_PACKAGES = xvfb xauth xdotool
 
 .PHONY: run test bench build deps bench-deps browser-test-deps clean
 
@@ -33,11 +34,8 @@ bench: bench-deps build
 	@echo "Generating one page of each exercise type (tab, type, ms per page):"
 	$(BUILD)/bench_generate -csv | tee $(BUILD)/generate.csv
 	@awk -F, '$$3 ~ /Walltime/ && $$4 > worst { worst = $$4; type = $$2 } END { printf "Slowest page: %s, %.3f ms\n", type, worst }' $(BUILD)/generate.csv
-	@if command -v xvfb-run >/dev/null; then \
-		xvfb-run -a $(BUILD)/bench_startup; \
-	else \
-		QT_QPA_PLATFORM=offscreen $(BUILD)/bench_startup; \
-	fi
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench_pages
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench_startup
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -3,6 +3,7 @@
 #include "browser_host.h"
 #include "main_window.h"
 #include "program_folder.h"
+#include "timing_report.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     prepareBrowserEngine();
     QApplication application(argc, argv);
     MainWindow window(programFolder());
+    reportTimingsIfAsked(window);
     window.show();
     return application.exec();
 }
