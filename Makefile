@@ -10,12 +10,13 @@ SUDO    := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 # Debian 12 packages. The SQLite driver of Qt is only recommended by Qt, so it
 # is named; without a CJK font every Chinese character is drawn as a box.
-# Node.js, npm and Chromium play the HTML5 games in the browser tests.
+# Node.js, npm and Chromium play the HTML5 games in the browser tests; Xvfb
+# runs the start-up test under X11.
 PACKAGES = cmake g++ make pkg-config \
            qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-webengine-dev \
-           fonts-wqy-microhei nodejs npm chromium
+           fonts-wqy-microhei nodejs npm chromium xvfb xauth
 BROWSER_TESTS = tests/browser
-BENCH_PACKAGES = xvfb xauth xdotool
+BENCH_PACKAGES = xdotool
 
 .PHONY: run test bench build deps bench-deps browser-test-deps clean
 

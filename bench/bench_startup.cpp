@@ -274,49 +274,61 @@ std::optional<LibraryRun> openFirstLibraryPage(const QString& program, const QSt
     return run;
 }
 
-void benchLibrary(const QString& program, int runs)
+void printLibrary(const Program& program, const std::vector<LibraryRun>& done)
 {
-    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-    if (xdotool.isEmpty() || qEnvironmentVariable("QT_QPA_PLATFORM") == QStringLiteral("offscreen")) {
-        out << "First library page: not measured (it needs an X display and xdotool)." << Qt::endl;
-        return;
-    }
-    std::vector<LibraryRun> done;
-    openFirstLibraryPage(program, xdotool); // the engine's files into the cache
-    for (int run = 0; run < runs; ++run) {
-        const auto result = openFirstLibraryPage(program, xdotool);
-        if (!result) {
-            out << "First library page: " << program << " did not report the page loaded." << Qt::endl;
-            return;
-        }
-        done.push_back(*result);
-    }
     auto series = [&](double LibraryRun::*field) {
         std::vector<double> values;
         for (const LibraryRun& run : done)
             values.push_back(run.*field);
         return values;
     };
-    out << Qt::endl
-        << "First library page: tab " << firstLibraryTab << " clicked with xdotool after a second of idling, "
-        << runs << " runs (each a fresh start):" << Qt::endl;
-    QStringList before = done.front().engineBefore;
+    out << "  " << program.label << ":" << Qt::endl;
+    const QStringList& before = done.front().engineBefore;
     const int processesBefore = done.front().processesBefore;
-    out << "  before the click: " << processesBefore << " process(es), "
+    out << "    before the click: " << processesBefore << " process(es), "
         << (before.isEmpty() ? QStringLiteral("no GL, LLVM or WebEngine library mapped")
                              : QStringLiteral("engine libraries mapped: ") + before.join(QStringLiteral(", ")))
         << (processesBefore == 1 && before.isEmpty() ? " (goal reached)" : " (goal not reached)") << Qt::endl;
     const std::vector<double> frames = series(&LibraryRun::frame);
     const std::vector<double> loads = series(&LibraryRun::loaded);
-    out << "  click to the frame that answers it: median " << fixed(median(frames)) << " ms (goal < 50"
+    out << "    click to the frame that answers it: median " << fixed(median(frames)) << " ms (goal < 50"
         << (median(frames) < 50 ? ", reached" : ", not reached") << "); runs: " << joined(frames, 1) << Qt::endl;
-    out << "  click to the page loaded: median " << fixed(median(loads)) << " ms (goal <= 250"
+    out << "    click to the page loaded: median " << fixed(median(loads)) << " ms (goal <= 250"
         << (median(loads) <= 250 ? ", reached" : ", not reached") << "); runs: " << joined(loads, 1) << Qt::endl;
-    out << "  longest time the window did not answer, from the click to the page: median "
-        << fixed(median(series(&LibraryRun::stall))) << " ms" << Qt::endl;
-    out << "  memory of all " << done.front().processes << " processes 1 s after the page: resident "
+    out << "    longest time the window did not answer, from the click to the page: median "
+        << fixed(median(series(&LibraryRun::stall))) << " ms; runs: " << joined(series(&LibraryRun::stall), 1)
+        << Qt::endl;
+    out << "    memory of all " << done.front().processes << " processes 1 s after the page: resident "
         << fixed(median(series(&LibraryRun::residentSum))) << " MiB summed, proportional (PSS) "
         << fixed(median(series(&LibraryRun::proportionalSum))) << " MiB summed (medians)" << Qt::endl;
+}
+
+// Every program measured, in turns, as the start-up rounds.
+void benchLibrary(const std::vector<Program>& programs, int runs)
+{
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    if (xdotool.isEmpty() || qEnvironmentVariable("QT_QPA_PLATFORM") == QStringLiteral("offscreen")) {
+        out << "First library page: not measured (it needs an X display and xdotool)." << Qt::endl;
+        return;
+    }
+    std::map<const Program*, std::vector<LibraryRun>> done;
+    for (int run = -1; run < runs; ++run) { // run -1 brings the engine's files into the cache
+        for (const Program& program : programs) {
+            if (program.yardstick)
+                continue;
+            const auto result = openFirstLibraryPage(program.path, xdotool);
+            if (!result) {
+                out << "First library page: " << program.path << " did not report the page loaded." << Qt::endl;
+                return;
+            }
+            if (run >= 0)
+                done[&program].push_back(*result);
+        }
+    }
+    out << "First library page: tab " << firstLibraryTab << " clicked with xdotool after a second of idling, "
+        << runs << " runs (each a fresh start):" << Qt::endl;
+    for (const auto& [program, results] : done)
+        printLibrary(*program, results);
 }
 
 QString machine()
@@ -391,8 +403,8 @@ int main(int argc, char* argv[])
     for (const Program& program : programs)
         out << " " << program.label << " " << median(program.threads);
     out << ")" << Qt::endl;
-    out << "Machine after the start-up rounds: " << machine() << Qt::endl;
 
-    benchLibrary(programs.front().path, libraryRuns);
+    benchLibrary(programs, libraryRuns);
+    out << "Machine at the end: " << machine() << Qt::endl;
     return 0;
 }
