@@ -13,7 +13,7 @@ SUDO    := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 # Node.js, npm and Chromium play the HTML5 games in the browser tests; Xvfb
 # runs the start-up test under X11.
 PACKAGES = cmake g++ make pkg-config \
-           qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-webengine-dev \
+           qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-webengine-dev libfontconfig-dev \
            fonts-wqy-microhei nodejs npm chromium xvfb xauth
 BROWSER_TESTS = tests/browser
 BENCH_PACKAGES = xdotool

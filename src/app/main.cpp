@@ -1,6 +1,7 @@
 // Tallowby: arithmetic practice and a small reference library for primary-school pupils.
 
 #include "browser_host.h"
+#include "font_configuration.h"
 #include "main_window.h"
 #include "program_folder.h"
 #include "timing_report.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    const FontConfigurationReader fonts;
     prepareBrowserEngine();
     QApplication application(argc, argv);
     MainWindow window(programFolder());
