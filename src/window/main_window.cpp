@@ -32,7 +32,8 @@ QFont fontOfSize(double points)
 } // namespace
 
 MainWindow::MainWindow(const QString& programFolder)
-    : drawings(qApp->devicePixelRatio()), pageFont(fontOfSize(12)), metrics(pageFont), windowModel(metrics, programFolder)
+    : contentReading(std::async(std::launch::async, [programFolder] { return std::make_unique<ContentStore>(programFolder); })),
+      drawings(qApp->devicePixelRatio()), pageFont(fontOfSize(12)), metrics(pageFont), windowModel(metrics, programFolder)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_StyledBackground);
@@ -41,7 +42,7 @@ MainWindow::MainWindow(const QString& programFolder)
         setStyleSheet(QString::fromUtf8(style.readAll()));
     setFont(fontOfSize(10.5));
 
-    windowModel.Form_Load();
+    windowModel.Form_Load(contentReading.get());
     buildWidgets();
     connect(&clock, &QTimer::timeout, this, [this] {
         // Nothing on screen shows the seconds, so a tick needs no rendering.
