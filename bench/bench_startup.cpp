@@ -1,4 +1,4 @@
-// bench_startup [--rounds N] [--library-runs N] [TALLOWBY...]
+// bench_startup [--rounds N] [--library-runs N] [TALLOWBY...]  (--library-runs 0: start-up only)
 //
 // Starts the real program (build/tallowby, or each build named) as a user
 // starts it, with its timing report switched on, in turns with two yardsticks:
@@ -361,7 +361,7 @@ int main(int argc, char* argv[])
             return fallback;
         const int value = arguments.at(at + 1).toInt();
         arguments.remove(at, 2);
-        return value > 0 ? value : fallback;
+        return value >= 0 ? value : fallback;
     };
     const int rounds = option(QStringLiteral("--rounds"), 15);
     const int libraryRuns = option(QStringLiteral("--library-runs"), 9);
@@ -404,7 +404,8 @@ int main(int argc, char* argv[])
         out << " " << program.label << " " << median(program.threads);
     out << ")" << Qt::endl;
 
-    benchLibrary(programs, libraryRuns);
+    if (libraryRuns > 0)
+        benchLibrary(programs, libraryRuns);
     out << "Machine at the end: " << machine() << Qt::endl;
     return 0;
 }

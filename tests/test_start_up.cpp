@@ -50,6 +50,15 @@ private slots:
         QVERIFY2(!QOpenGLContext::globalShareContext(), "a GL context was made at start-up");
     }
 
+    // The drawings are PNG files read as such: no image plugin is asked what they are.
+    void theWindowLoadsNoImagePlugin()
+    {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : maps.readAll().split('\n'))
+            QVERIFY2(!line.contains("/imageformats/"), line.constData());
+    }
+
     // The page frame answers the click with an opening line; the engine and
     // the GL context it shares are made once that frame is on the screen.
     void theFirstLibraryTabStartsTheEngine()
