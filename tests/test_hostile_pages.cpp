@@ -176,8 +176,9 @@ private slots:
         BrowserHost host(folder.program, nullptr);
         host.resize(745, 433);
         host.show();
+        // The engine starts once the host's first frame is on the screen.
+        QTRY_VERIFY2_WITH_TIMEOUT(webView(&host), "the browser plugin did not load", browserTimeout);
         QWebEngineView* view = webView(&host);
-        QVERIFY2(view, "the browser plugin did not load");
         WebBrowser browser;
         browser.navigate(attack);
         host.render(browser);
@@ -195,8 +196,9 @@ private slots:
         window.show();
         window.findChild<QTabBar*>()->setCurrentIndex(8);
         clickNode(window, QStringLiteral("有余数除法"));
+        QTRY_VERIFY2_WITH_TIMEOUT(webView(window.widget(QStringLiteral("WebBrowser1"))), "the browser plugin did not load",
+                                  browserTimeout);
         QWebEngineView* view = webView(window.widget(QStringLiteral("WebBrowser1")));
-        QVERIFY2(view, "the browser plugin did not load");
         QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("有余数除法"), browserTimeout);
 
         // Answer every question right through the page's own controls.

@@ -82,7 +82,7 @@ private slots:
         showTab(window, 12);
         const QString page = buildDir() + QStringLiteral("/123_files/一年级数学上册期中考试卷.htm");
         QCOMPARE(window.model().form.WebBrowser1.address(), page);
-        QVERIFY2(webView(window), "the browser plugin did not load");
+        QTRY_VERIFY2_WITH_TIMEOUT(webView(window), "the browser plugin did not load", browserTimeout);
         QVERIFY(webView(window)->isVisible());
         QCOMPARE(webView(window)->size(), window.widget(QStringLiteral("WebBrowser1"))->size());
         QTRY_COMPARE_WITH_TIMEOUT(webView(window)->property("url").toUrl(), QUrl::fromLocalFile(page), browserTimeout);

@@ -1,9 +1,11 @@
 // Tallowby: arithmetic practice and a small reference library for primary-school pupils.
 
 #include "browser_host.h"
+#include "font_configuration.h"
 #include "main_window.h"
 #include "practice_record.h"
 #include "program_folder.h"
+#include "timing_report.h"
 #include "worksheet_command.h"
 
 #include <QApplication>
@@ -82,11 +84,13 @@ int main(int argc, char* argv[])
         QApplication::setApplicationVersion(QStringLiteral(TALLOWBY_VERSION));
         return worksheetsFromCommandLine(application);
     }
+    const FontConfigurationReader fonts;
     prepareBrowserEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tallowby"));
     QApplication::setApplicationVersion(QStringLiteral(TALLOWBY_VERSION));
     MainWindow window(programFolder(), PracticeRecord::defaultPath());
+    reportTimingsIfAsked(window);
     window.show();
     return application.exec();
 }

@@ -7,9 +7,26 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QOpenGLContext>
 #include <QPluginLoader>
+#include <QTimer>
 
 #include <unistd.h>
+
+// The engine's views share their textures with its GPU thread through Qt's
+// global share context. Qt makes that context in the application's constructor
+// when Qt::AA_ShareOpenGLContexts is set, which loads the GL driver (and LLVM
+// for a software one) and starts its threads in every run, for a browser that
+// most runs never open. So the program makes the context itself, just before
+// the engine loads, with the setter that Qt GUI exports for the engine without
+// publishing it. Its behaviour is known for Qt 6 (and checked by the start-up
+// test); under any other Qt the attribute is set as Qt documents it.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 2, 0) && QT_VERSION < QT_VERSION_CHECK(7, 0, 0)
+#define TALLOWBY_LATE_SHARE_CONTEXT
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+QT_END_NAMESPACE
+#endif
 
 void prepareBrowserEngine()
 {
@@ -17,15 +34,56 @@ void prepareBrowserEngine()
     // other user the sandbox stays on.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#ifndef TALLOWBY_LATE_SHARE_CONTEXT
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#endif
+}
+
+// As the application's constructor would have made it. Where no context can be
+// made (offscreen without a display) the engine draws without one, as it does
+// when Qt's own attempt fails.
+static void makeShareContext()
+{
+#ifdef TALLOWBY_LATE_SHARE_CONTEXT
+    if (QOpenGLContext::globalShareContext())
+        return;
+    auto* context = new QOpenGLContext(qApp);
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    qt_gl_set_global_share_context(context);
+#endif
 }
 
 BrowserHost::BrowserHost(const QString& programFolder, QWidget* parent) : QWidget(parent), folder(programFolder)
 {
-    loadPlugin();
+    opening = new QLabel(QStringLiteral("正在打开…"), this);
+    opening->setObjectName(QStringLiteral("browserOpening"));
+    opening->setAlignment(Qt::AlignCenter);
 }
 
 BrowserHost::~BrowserHost() = default;
+
+void BrowserHost::paintEvent(QPaintEvent*)
+{
+    // The engine takes a while to start: the page frame with its opening line
+    // is shown first, and the engine starts once that frame is on the screen
+    // (it is flushed right after this paint, before the event loop turns).
+    if (!engineRequested) {
+        engineRequested = true;
+        QTimer::singleShot(0, this, &BrowserHost::startEngine);
+    }
+}
+
+void BrowserHost::startEngine()
+{
+    makeShareContext();
+    loadPlugin();
+    delete opening;
+    opening = nullptr;
+    shownWidget()->show(); // made after this host was shown
+    if (!requestedAddress.isEmpty())
+        open(requestedAddress);
+}
 
 void BrowserHost::loadPlugin()
 {
@@ -50,7 +108,9 @@ void BrowserHost::render(const WebBrowser& browser)
     if (browser.navigationCount() == shownNavigation)
         return;
     shownNavigation = browser.navigationCount();
-    open(browser.address());
+    requestedAddress = browser.address();
+    if (!opening) // otherwise opened once the engine has started
+        open(requestedAddress);
 }
 
 void BrowserHost::open(const QString& address)
@@ -86,8 +146,14 @@ void BrowserHost::showOwnPage(const LibraryPage& page, const QString& address)
         view->showHtml(refusedPageHtml(address.section(u'/', -1, -1, QString::SectionSkipEmpty)), styleFolder);
 }
 
+QWidget* BrowserHost::shownWidget() const
+{
+    if (opening)
+        return opening;
+    return view ? view->widget() : unavailable;
+}
+
 void BrowserHost::resizeEvent(QResizeEvent*)
 {
-    QWidget* shown = view ? view->widget() : unavailable;
-    shown->setGeometry(rect());
+    shownWidget()->setGeometry(rect());
 }

@@ -14,9 +14,10 @@ class QLabel;
 // application object exists, as the plugin is loaded later.
 void prepareBrowserEngine();
 
-// Where WebBrowser1 is seen. It loads the browser plugin when it is built (the
-// first time page 10 is shown) and opens each page the model navigates to,
-// or a page of our own when that page is missing or lies outside the program folder.
+// Where WebBrowser1 is seen. It shows "正在打开…" at once and loads the
+// browser plugin once that is on the screen (the first time page 10 is shown),
+// then opens each page the model navigates to, or a page of our own when that
+// page is missing or lies outside the program folder.
 class BrowserHost final : public QWidget {
 public:
     BrowserHost(const QString& programFolder, QWidget* parent);
@@ -24,15 +25,23 @@ public:
 
     void render(const WebBrowser& browser);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void startEngine();
     void loadPlugin();
     void open(const QString& address);
     void showFailure(const QUrl& failed);
     void showOwnPage(const LibraryPage& page, const QString& address);
+    QWidget* shownWidget() const;
     void resizeEvent(QResizeEvent* event) override;
 
     LibraryFolder folder;
     int shownNavigation = 0;
     std::unique_ptr<BrowserView> view;
+    QString requestedAddress;
+    bool engineRequested = false;
+    QLabel* opening = nullptr;     // until the engine has started
     QLabel* unavailable = nullptr; // instead of the view when the plugin cannot be loaded
 };

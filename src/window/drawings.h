@@ -6,9 +6,10 @@
 #include <future>
 #include <map>
 
-// The drawings behind the picture boxes. Decoding them takes as long as the
-// rest of start-up together, so each is decoded on a worker thread from the
-// moment the window starts to be built, alongside the window's other work.
+// The drawings behind the picture boxes. Decoding the welcome picture takes as
+// long as a good part of start-up, so it is decoded on a worker thread from
+// the moment the window starts to be built, alongside the window's other work;
+// a drawing that the first frame does not show is decoded when first asked for.
 class Drawings {
 public:
     // Picks the sharper files on high-density screens.

@@ -30,7 +30,8 @@
 #include <algorithm>
 
 MainWindow::MainWindow(const QString& programFolder, const QString& recordPath)
-    : drawings(qApp->devicePixelRatio())
+    : contentReading(std::async(std::launch::async, [programFolder] { return std::make_unique<ContentStore>(programFolder); }))
+    , drawings(qApp->devicePixelRatio())
     , pageFont(::pageFont())
     , metrics(pageFont)
     , windowModel(metrics, programFolder)
@@ -43,7 +44,7 @@ MainWindow::MainWindow(const QString& programFolder, const QString& recordPath)
         setStyleSheet(QString::fromUtf8(style.readAll()));
     setFont(fontOfSize(10.5));
 
-    windowModel.Form_Load();
+    windowModel.Form_Load(contentReading.get());
     windowModel.form.pageMarked = [this](const MainForm::MarkedPage& page) { keepRecord(page); };
     buildWidgets();
     buildCommands();

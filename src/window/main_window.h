@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <future>
 #include <map>
 #include <memory>
 #include <utility>
@@ -63,7 +64,10 @@ private:
     // Moves the focus to the next (step +1) or previous (-1) open box of the page.
     bool moveFocusFrom(QLineEdit* box, int step);
 
-    Drawings drawings; // first: decoding starts before the rest of the window is built
+    // First: the leaf table and the welcome picture are read on worker threads
+    // while the rest of the window is built.
+    std::future<std::unique_ptr<ContentStore>> contentReading;
+    Drawings drawings;
     QFont pageFont;
     QtTextMetrics metrics;
     WindowModel windowModel;

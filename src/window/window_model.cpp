@@ -57,9 +57,14 @@ WindowModel::WindowModel(const TextMetrics& metrics, QString folder)
 
 void WindowModel::Form_Load()
 {
+    Form_Load(std::make_unique<ContentStore>(programFolder));
+}
+
+void WindowModel::Form_Load(std::unique_ptr<ContentStore> content)
+{
     form.Label7.setCaption(QString());
     form.Text12[0].text = dictionaryText();
-    store = std::make_unique<ContentStore>(programFolder);
+    store = std::move(content);
     if (store->problem() != ContentStore::Problem::None || !store->practiceTabsWithoutLeaves().empty())
         announceContentProblem();
     form.mysub();

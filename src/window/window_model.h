@@ -21,6 +21,9 @@ public:
     MainForm form;
 
     void Form_Load();
+    // Form_Load with the content store already read, as the window reads it on
+    // a worker thread while it builds its model.
+    void Form_Load(std::unique_ptr<ContentStore> content);
     // The tab change for the tab now selected in TabStrip1. The page open on the
     // tab being left is kept, and the new tab shows the page left open on it.
     void TabStrip1_Click();
