@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -87,6 +88,28 @@ private slots:
         QCOMPARE(webView(window)->size(), window.widget(QStringLiteral("WebBrowser1"))->size());
         QTRY_COMPARE_WITH_TIMEOUT(webView(window)->property("url").toUrl(), QUrl::fromLocalFile(page), browserTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("一年级数学上册期中考试卷"), browserTimeout);
+    }
+
+    // A paper prints as the browser shows it (Ctrl+P on a library page).
+    void aLibraryPagePrints()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        showTab(window, 12);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("一年级数学上册期中考试卷"), browserTimeout);
+        QTemporaryDir folder;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(folder.filePath(QStringLiteral("paper.pdf")));
+        bool printed = false;
+        auto* browser = dynamic_cast<BrowserHost*>(window.widget(QStringLiteral("WebBrowser1")));
+        QVERIFY(browser && browser->printInto(std::move(printer), [&](bool done) { printed = done; }));
+        QTRY_VERIFY_WITH_TIMEOUT(printed, browserTimeout);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {folder.filePath(QStringLiteral("paper.pdf")), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString printedText = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(printedText.contains(QStringLiteral("一年级数学上册期中考试卷")), qPrintable(printedText.left(300)));
     }
 
     void aMissingPageShowsOurOwnPage()

@@ -1,6 +1,7 @@
 // Tallowby: arithmetic practice and a small reference library for primary-school pupils.
 
 #include "browser_host.h"
+#include "engine_notices.h"
 #include "font_configuration.h"
 #include "main_window.h"
 #include "practice_record.h"
@@ -87,6 +88,7 @@ int main(int argc, char* argv[])
     const FontConfigurationReader fonts;
     prepareBrowserEngine();
     QApplication application(argc, argv);
+    quietenEngineNoticesOffscreen();
     QApplication::setApplicationName(QStringLiteral("tallowby"));
     QApplication::setApplicationVersion(QStringLiteral(TALLOWBY_VERSION));
     MainWindow window(programFolder(), PracticeRecord::defaultPath());

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QOpenGLContext>
 #include <QPluginLoader>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTimer>
 
 #include <unistd.h>
@@ -93,6 +95,7 @@ void BrowserHost::loadPlugin()
             this, [inside = folder](const QString& file) { return inside.holds(file); },
             [this](const QUrl& page) { showFailure(page); }));
         view->widget()->setGeometry(rect());
+        view->onPrintRequested([this] { print(); });
         return;
     }
     unavailable = new QLabel(QStringLiteral("这台电脑上的网页显示部件没有装好，暂时看不了这一页。"), this);
@@ -101,6 +104,29 @@ void BrowserHost::loadPlugin()
     unavailable->setWordWrap(true);
     unavailable->setToolTip(loader.errorString());
     unavailable->setGeometry(rect());
+}
+
+bool BrowserHost::print()
+{
+    if (!view || printing)
+        return false;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), this);
+    dialog.setWindowTitle(QStringLiteral("打印这一页"));
+    return dialog.exec() == QDialog::Accepted && printInto(std::move(printer));
+}
+
+bool BrowserHost::printInto(std::unique_ptr<QPrinter> printer, std::function<void(bool)> done)
+{
+    if (!view || printing)
+        return false;
+    printing = std::move(printer);
+    view->print(*printing, [this, done = std::move(done)](bool printed) {
+        printing.reset();
+        if (done)
+            done(printed);
+    });
+    return true;
 }
 
 void BrowserHost::render(const WebBrowser& browser)

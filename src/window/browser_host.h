@@ -6,9 +6,11 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
+class QPrinter;
 
 // Settings the browser engine reads when it starts; call before the
 // application object exists, as the plugin is loaded later.
@@ -25,6 +27,12 @@ public:
 
     void render(const WebBrowser& browser);
 
+    // The page shown on paper, after the print dialog (Ctrl+P, or the page's
+    // own print button). False when no page is shown yet.
+    bool print();
+    // Prints into this printer without asking; done tells whether it printed.
+    bool printInto(std::unique_ptr<QPrinter> printer, std::function<void(bool printed)> done = {});
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -40,6 +48,7 @@ private:
     LibraryFolder folder;
     int shownNavigation = 0;
     std::unique_ptr<BrowserView> view;
+    std::unique_ptr<QPrinter> printing; // kept until the engine has printed into it
     QString requestedAddress;
     bool engineRequested = false;
     QLabel* opening = nullptr;     // until the engine has started

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QPrinter;
 class QWidget;
 
 // A web view that lives in a plugin, so that the program links the browser
@@ -17,6 +18,10 @@ public:
     virtual void open(const QUrl& page) = 0;
     // Shows a page of our own; relative links resolve against base.
     virtual void showHtml(const QString& html, const QUrl& base) = 0;
+    // Prints the page shown; the printer must last until done is called.
+    virtual void print(QPrinter& printer, std::function<void(bool printed)> done) = 0;
+    // Told when the page itself asks to be printed (window.print()).
+    virtual void onPrintRequested(std::function<void()> request) = 0;
 };
 
 class BrowserPlugin {
@@ -33,5 +38,5 @@ public:
                                     std::function<void(const QUrl&)> pageFailed) = 0;
 };
 
-#define BrowserPlugin_iid "org.tallowby.BrowserPlugin/2"
+#define BrowserPlugin_iid "org.tallowby.BrowserPlugin/3"
 Q_DECLARE_INTERFACE(BrowserPlugin, BrowserPlugin_iid)

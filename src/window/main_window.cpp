@@ -105,6 +105,12 @@ void MainWindow::buildCommands()
 
 void MainWindow::printPage()
 {
+    // A library page prints as the browser shows it.
+    if (windowModel.form.seenPage() == 10) {
+        if (auto* browser = dynamic_cast<BrowserHost*>(widget(QStringLiteral("WebBrowser1"))))
+            browser->print();
+        return;
+    }
     const std::shared_ptr<const PageSnapshot> page = windowModel.form.generatedPage();
     if (!page || windowModel.form.seenPage() < 0 || windowModel.form.seenPage() != page->pageIndex()) {
         QMessageBox::information(this, QStringLiteral("打印"), QStringLiteral("先点左边的一种题目出一页题，再打印这一页。"));

@@ -3,6 +3,7 @@
 // the dictionary, opens a story and a game, and saves what it looked like.
 
 #include "browser_host.h"
+#include "engine_notices.h"
 #include "main_window.h"
 #include "practice_pages.h"
 #include "program_folder.h"
@@ -115,6 +116,7 @@ int main(int argc, char* argv[])
 {
     prepareBrowserEngine();
     QApplication application(argc, argv);
+    quietenEngineNoticesOffscreen();
     QTextStream out(stdout);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     if (!folder.mkpath(QStringLiteral("."))) {

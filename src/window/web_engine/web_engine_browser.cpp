@@ -5,6 +5,7 @@
 
 #include <QMetaObject>
 #include <QObject>
+#include <QPrinter>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -126,6 +127,24 @@ public:
     QWidget* widget() override { return view; }
     void open(const QUrl& page) override { view->load(page); }
     void showHtml(const QString& html, const QUrl& base) override { view->setHtml(html, base); }
+    void print(QPrinter& printer, std::function<void(bool)> done) override
+    {
+        // Saved as PDF, the engine writes the page itself, its text still text;
+        // for a printer it paints the pages as pictures.
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+            QObject::connect(view->page(), &QWebEnginePage::pdfPrintingFinished, view,
+                             [done = std::move(done)](const QString&, bool printed) { done(printed); },
+                             Qt::SingleShotConnection);
+            view->page()->printToPdf(printer.outputFileName(), printer.pageLayout());
+            return;
+        }
+        QObject::connect(view, &QWebEngineView::printFinished, view, std::move(done), Qt::SingleShotConnection);
+        view->print(&printer);
+    }
+    void onPrintRequested(std::function<void()> request) override
+    {
+        QObject::connect(view, &QWebEngineView::printRequested, view, std::move(request));
+    }
 
 private:
     QWebEngineView* view;
