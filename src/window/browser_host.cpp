@@ -34,6 +34,11 @@ void BrowserHost::loadPlugin()
     if (auto* plugin = qobject_cast<BrowserPlugin*>(loader.instance())) {
         view.reset(plugin->createView(this, programFolder, [this](const QUrl& page) { showFailure(page); }));
         view->widget()->setGeometry(rect());
+        view->setPageShown([this](const QUrl& page, bool canGoBack, bool canGoForward) {
+            applyZoom(); // an engine may reset it for a page of another origin
+            if (pageShown)
+                pageShown(page.isLocalFile() ? page.toLocalFile() : QString(), canGoBack, canGoForward);
+        });
         return;
     }
     unavailable = new QLabel(QStringLiteral("这台电脑上的网页显示部件没有装好，暂时看不了这一页。"), this);
@@ -50,6 +55,25 @@ void BrowserHost::render(const WebBrowser& browser)
         return;
     shownNavigation = browser.navigationCount();
     open(browser.address());
+}
+
+void BrowserHost::goThroughHistory(int steps)
+{
+    if (view)
+        view->goThroughHistory(steps);
+}
+
+void BrowserHost::setZoom(double factor)
+{
+    zoom = factor;
+    applyZoom();
+}
+
+void BrowserHost::applyZoom()
+{
+    // The view is the engine's own widget, which takes its zoom as a property.
+    if (view && view->widget()->property("zoomFactor").toDouble() != zoom)
+        view->widget()->setProperty("zoomFactor", zoom);
 }
 
 void BrowserHost::open(const QString& address)

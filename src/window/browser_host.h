@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -23,9 +24,17 @@ public:
     ~BrowserHost() override;
 
     void render(const WebBrowser& browser);
+    // Back (-1) or forward (+1) through the pages shown.
+    void goThroughHistory(int steps);
+    // The pages are drawn larger or smaller with the window.
+    void setZoom(double factor);
+    // Told after every page the browser shows: its file (empty for a page of
+    // our own) and whether there are pages to go back and forward to.
+    std::function<void(const QString& localFile, bool canGoBack, bool canGoForward)> pageShown;
 
 private:
     void loadPlugin();
+    void applyZoom();
     void open(const QString& address);
     void showFailure(const QUrl& failed);
     void showOwnPage(const LibraryPage& page, const QString& address);
@@ -33,6 +42,7 @@ private:
 
     QString programFolder;
     int shownNavigation = 0;
+    double zoom = 1;
     std::unique_ptr<BrowserView> view;
     QLabel* unavailable = nullptr; // instead of the view when the plugin cannot be loaded
 };

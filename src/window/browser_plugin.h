@@ -17,6 +17,11 @@ public:
     virtual void open(const QUrl& page) = 0;
     // Shows a page of our own; relative links resolve against base.
     virtual void showHtml(const QString& html, const QUrl& base) = 0;
+    // Back (-1) or forward (+1) through the pages it has shown, where there is such a page.
+    virtual void goThroughHistory(int steps) = 0;
+    // shown is told after every page the view shows, with whether there is a
+    // page to go back to and one to go forward to.
+    virtual void setPageShown(std::function<void(const QUrl& page, bool canGoBack, bool canGoForward)> shown) = 0;
 };
 
 class BrowserPlugin {
@@ -28,5 +33,5 @@ public:
                                     std::function<void(const QUrl&)> pageFailed) = 0;
 };
 
-#define BrowserPlugin_iid "org.tallowby.BrowserPlugin/1"
+#define BrowserPlugin_iid "org.tallowby.BrowserPlugin/2"
 Q_DECLARE_INTERFACE(BrowserPlugin, BrowserPlugin_iid)

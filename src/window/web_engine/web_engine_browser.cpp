@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QObject>
+#include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -62,6 +63,22 @@ public:
     QWidget* widget() override { return view; }
     void open(const QUrl& page) override { view->load(page); }
     void showHtml(const QString& html, const QUrl& base) override { view->setHtml(html, base); }
+    void goThroughHistory(int steps) override
+    {
+        QWebEngineHistory* history = view->history();
+        const QWebEngineHistoryItem item = history->itemAt(history->currentItemIndex() + steps);
+        if (steps != 0 && item.isValid())
+            history->goToItem(item);
+    }
+    void setPageShown(std::function<void(const QUrl&, bool, bool)> shown) override
+    {
+        // The history is up to date once a page has loaded; its address is known earlier.
+        auto tell = [this, shown = std::move(shown)] {
+            shown(view->url(), view->history()->canGoBack(), view->history()->canGoForward());
+        };
+        QObject::connect(view->page(), &QWebEnginePage::urlChanged, view, tell);
+        QObject::connect(view->page(), &QWebEnginePage::loadFinished, view, tell);
+    }
 
 private:
     QWebEngineView* view;
