@@ -86,7 +86,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tallowby"));
     QApplication::setApplicationVersion(QStringLiteral(TALLOWBY_VERSION));
-    MainWindow window(programFolder(), PracticeRecord::defaultPath());
+    MainWindow window(programFolder(), PracticeRecord::defaultPath(), MainWindow::defaultSettingsPath());
     window.show();
     return application.exec();
 }
