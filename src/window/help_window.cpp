@@ -1,11 +1,14 @@
 #include "help_window.h"
 
+#include "page_font.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -49,6 +52,7 @@ void showLicence(QWidget* parent)
     window->setObjectName(QStringLiteral("licenceWindow"));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QStringLiteral("GNU 通用公共许可证第 3 版"));
+    window->setFont(fontOfSize(10.5));
     auto* text = new QPlainTextEdit(window);
     text->setReadOnly(true);
     QFile licence(QStringLiteral(":/window/LICENSE"));
@@ -70,6 +74,7 @@ QDialog* createHelpWindow(QWidget* parent)
     auto* text = new QTextBrowser(help);
     text->setObjectName(QStringLiteral("helpText"));
     text->setAccessibleName(QStringLiteral("帮助"));
+    text->setFont(fontOfSize(11));
     text->setHtml(QString::fromUtf8(helpPage));
     // Buttons of our own words: the program loads no translations of Qt's.
     auto* buttons = new QDialogButtonBox(help);
@@ -81,7 +86,9 @@ QDialog* createHelpWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(help);
     layout->addWidget(text);
     layout->addWidget(buttons);
-    help->resize(560, 520);
+    help->setFont(fontOfSize(10.5));
+    // The whole page where the screen has room; a netbook's scrolls.
+    help->resize(QSize(640, 640).boundedTo(help->screen()->availableGeometry().size() * 0.9));
     return help;
 }
 
@@ -91,6 +98,7 @@ void showAbout(QWidget* parent)
     about->setObjectName(QStringLiteral("aboutBox"));
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowTitle(QStringLiteral("关于快乐学数学"));
+    about->setFont(fontOfSize(10.5));
     about->setTextFormat(Qt::RichText);
     about->setText(QStringLiteral("<h3>快乐学数学（Tallowby）</h3><p>版本 %1</p>").arg(QStringLiteral(TALLOWBY_VERSION)));
     about->setInformativeText(QStringLiteral(

@@ -11,6 +11,7 @@
 #include "program_folder.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -259,6 +260,19 @@ int main(int argc, char* argv[])
     QTest::qWait(1500);
     if (!save(QStringLiteral("6-game.png")))
         return 1;
+
+    // F1, and the About box from it.
+    window.showHelp();
+    auto* help = window.findChild<QDialog*>(QStringLiteral("helpWindow"));
+    if (!help || !QTest::qWaitForWindowExposed(help) || !savePicture(help->grab(), folder, QStringLiteral("7-help.png")))
+        return 1;
+    QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("aboutButton")), Qt::LeftButton);
+    auto* about = help->findChild<QWidget*>(QStringLiteral("aboutBox"));
+    if (!about || !QTest::qWaitForWindowExposed(about) || !savePicture(about->grab(), folder, QStringLiteral("8-about.png")))
+        return 1;
+    about->close();
+    help->close();
+
     for (const Screen& screen : screens)
         if (!photographOn(screen, folder, QCoreApplication::applicationFilePath())) {
             QTextStream(stderr) << "could not photograph the window on a screen of " << screen.name() << Qt::endl;
