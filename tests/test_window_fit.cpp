@@ -156,7 +156,7 @@ private slots:
                  QStringLiteral("QTabBar::tab { margin: %1px 0; border: %2px solid #8cc4ec; font-size: %3pt; }")
                      .arg(std::lround(4.0 * sixteenths / 16))
                      .arg(std::max(1L, std::lround(1.0 * sixteenths / 16)))
-                     .arg(10.0 * sixteenths / 16, 0, 'f', 1));
+                     .arg(QString::number(10.0 * sixteenths / 16)));
     }
 
     void opensInsideTheScreen()

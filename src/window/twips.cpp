@@ -39,6 +39,8 @@ QFont Zoom::font(const QFont& base) const
 
 QString Zoom::styleSheet(const QString& sheet) const
 {
+    if (sixteenths == steps)
+        return sheet;
     static const QRegularExpression length(QStringLiteral("(\\d+(?:\\.\\d+)?)(px|pt)\\b"));
     QString zoomed;
     qsizetype done = 0;
@@ -47,7 +49,7 @@ QString Zoom::styleSheet(const QString& sheet) const
         const double value = match.captured(1).toDouble() * factor();
         // A line stays at least a pixel wide.
         const QString scaled = match.captured(2) == u"px" ? QString::number(value > 0 ? std::max(1L, std::lround(value)) : 0)
-                                                          : QString::number(value, 'f', 1);
+                                                          : QString::number(value);
         zoomed += sheet.mid(done, match.capturedStart() - done) + scaled + match.captured(2);
         done = match.capturedEnd();
     }
