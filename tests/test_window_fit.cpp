@@ -217,6 +217,7 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::newRow("dictionary") << 8;
         QTest::newRow("stories") << 11;
+        QTest::newRow("olympiad papers, the last tab") << 13;
     }
     void theLibraryFits()
     {

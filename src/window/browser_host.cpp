@@ -34,6 +34,7 @@ void BrowserHost::loadPlugin()
     if (auto* plugin = qobject_cast<BrowserPlugin*>(loader.instance())) {
         view.reset(plugin->createView(this, programFolder, [this](const QUrl& page) { showFailure(page); }));
         view->widget()->setGeometry(rect());
+        applyZoom();
         view->setPageShown([this](const QUrl& page, bool canGoBack, bool canGoForward) {
             applyZoom(); // an engine may reset it for a page of another origin
             if (pageShown)
