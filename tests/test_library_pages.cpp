@@ -488,7 +488,7 @@ private slots:
                                              "A. 1|B. 2|参考答案|一、填空题|14|B|因为 2 比 1 大。"}
                               << QStringList{""};
         QTest::newRow("olympiad") << QByteArray(olympiadFixture) << QStringList{"奥数小卷.htm"}
-                                  << QStringList{"奥数小卷|第1题|1+2+…+10＝？|解答|首尾相加，11×5＝55。|答案：55"}
+                                  << QStringList{"奥数小卷|第1题|1+2+…+10＝？|看答案|解答|首尾相加，11×5＝55。|答案：55"}
                                   << QStringList{""};
     }
     void rendersEachKind()

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QPrinter>
@@ -50,6 +51,20 @@ bool makeProgramFolder(const QTemporaryDir& folder, const QStringList& games)
 }
 
 constexpr int browserTimeout = 30000; // the engine's first start is slow on a busy machine
+
+bool writePage(const QTemporaryDir& folder, const QString& name, const QString& title, const QString& head = {})
+{
+    QDir(folder.path()).mkpath(QStringLiteral("123_files"));
+    QFile page(folder.filePath(QStringLiteral("123_files/") + name));
+    const QString html = QStringLiteral("<!DOCTYPE html><html><head><title>%1</title>%2</head><body><p>%1</p></body></html>").arg(title, head);
+    return page.open(QIODevice::WriteOnly) && page.write(html.toUtf8()) > 0;
+}
+
+QString selectedTitle(MainWindow& window)
+{
+    const auto* item = static_cast<QTreeWidget*>(window.widget(QStringLiteral("TreeView1")))->currentItem();
+    return item ? item->text(0) : QString();
+}
 
 } // namespace
 
@@ -137,6 +152,54 @@ private slots:
         window.model().form.WebBrowser1.navigate(folder.path() + QStringLiteral("/123_files/../../../etc/hostname"));
         window.render();
         QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("这一页不能打开"), browserTimeout);
+    }
+
+    // Back and forward through the pages shown, and the tree follows the page
+    // in view, also when a page leads on to another leaf by itself.
+    void theBrowserGoesBackAndForward()
+    {
+        QTemporaryDir folder;
+        QVERIFY(makeProgramFolder(folder, {}));
+        QVERIFY(makeContentDatabase(QStringLiteral("[名人故事]\n祖冲之的故事\n刘徽的故事\n高斯的故事\n"), folder.path()));
+        QVERIFY(writePage(folder, QStringLiteral("祖冲之的故事.htm"), QStringLiteral("祖冲之")));
+        QVERIFY(writePage(folder, QStringLiteral("高斯的故事.htm"), QStringLiteral("高斯")));
+        // As a link followed by the pupil, but without a pupil.
+        QVERIFY(writePage(folder, QStringLiteral("刘徽的故事.htm"), QStringLiteral("刘徽"),
+                          QStringLiteral("<meta http-equiv=\"refresh\" content=\"0; url=高斯的故事.htm\">")));
+        MainWindow window(folder.path());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget* back = window.widget(QStringLiteral("backButton"));
+        QWidget* forward = window.widget(QStringLiteral("forwardButton"));
+        QVERIFY(!back->isVisible());
+        showTab(window, 11); // opens the first story
+        QVERIFY(back->isVisible() && forward->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("祖冲之"), browserTimeout);
+        QTRY_COMPARE(selectedTitle(window), QStringLiteral("祖冲之的故事"));
+        QVERIFY(!back->isEnabled());
+
+        clickNode(window, QStringLiteral("高斯的故事"));
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("高斯"), browserTimeout);
+        QTRY_VERIFY(back->isEnabled());
+        QVERIFY(!forward->isEnabled());
+        QTest::keyClick(&window, Qt::Key_Left, Qt::AltModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("祖冲之"), browserTimeout);
+        QTRY_COMPARE(selectedTitle(window), QStringLiteral("祖冲之的故事"));
+        QTRY_VERIFY(forward->isEnabled());
+        QTest::mouseClick(static_cast<QPushButton*>(forward), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("高斯"), browserTimeout);
+        QTRY_COMPARE(selectedTitle(window), QStringLiteral("高斯的故事"));
+        QTest::keyClick(&window, Qt::Key_Left, Qt::AltModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("祖冲之"), browserTimeout);
+        QTest::keyClick(&window, Qt::Key_Right, Qt::AltModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(window), QStringLiteral("高斯"), browserTimeout);
+
+        clickNode(window, QStringLiteral("刘徽的故事"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.model().form.WebBrowser1.address(),
+                                  folder.path() + QStringLiteral("/123_files/刘徽的故事.htm"), browserTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(webView(window)->property("url").toUrl(),
+                                  QUrl::fromLocalFile(folder.filePath(QStringLiteral("123_files/高斯的故事.htm"))), browserTimeout);
+        QTRY_COMPARE(selectedTitle(window), QStringLiteral("高斯的故事"));
     }
 
     void theProgramDoesNotLinkTheBrowserEngine()

@@ -2,7 +2,15 @@
 #include "test_support.h"
 #include "window_test_support.h"
 
+#include "number_text.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
+#include <QHelpEvent>
+#include <QMessageBox>
+#include <QToolTip>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +21,16 @@
 #include <QTreeWidget>
 
 namespace {
+
+// The objects a screen reader reaches from `node`, as it walks past what is not shown.
+void collectShown(QAccessibleInterface* node, QSet<QObject*>& reached)
+{
+    if (!node || node->state().invisible)
+        return;
+    reached.insert(node->object());
+    for (int child = 0; child < node->childCount(); ++child)
+        collectShown(node->child(child), reached);
+}
 
 QTreeWidget* treeOf(MainWindow& window)
 {
@@ -89,8 +107,8 @@ private slots:
         QVERIFY(box(window, 2)->hasFocus());
         box(window, 9)->setFocus();
         QTest::keyClick(box(window, 9), Qt::Key_Return);
-        QVERIFY(box(window, 9)->hasFocus());
-        QVERIFY(form.Command2.enabled); // Enter in the last box does not submit
+        QVERIFY(window.widget(QStringLiteral("Command2"))->hasFocus());
+        QVERIFY(form.Command2.enabled); // Enter in the last box goes to the button, which it does not press
 
         QTest::mouseClick(static_cast<QPushButton*>(window.widget(QStringLiteral("Command2"))), Qt::LeftButton);
         QCOMPARE(static_cast<QLabel*>(window.widget(QStringLiteral("Label34(0)")))->text(), QStringLiteral(") √"));
@@ -102,7 +120,190 @@ private slots:
 
         QTest::mouseClick(static_cast<QPushButton*>(window.widget(QStringLiteral("Command1"))), Qt::LeftButton);
         QVERIFY(box(window, 0)->isEnabled());
+        QVERIFY(box(window, 0)->hasFocus());
         QCOMPARE(static_cast<QLabel*>(window.widget(QStringLiteral("Label34(0)")))->text(), QStringLiteral(")"));
+    }
+
+    void aRoundWithTheKeyboardAlone()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        MainForm& form = window.model().form;
+        QTreeWidget* tree = treeOf(window);
+        // Tab goes round the window's controls to the tree; Down walks it to a type, Enter opens it.
+        for (int step = 0; step < 12 && !tree->hasFocus(); ++step)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(tree->hasFocus());
+        for (int step = 0; step < 40 && tree->currentItem()->text(0) != QStringLiteral("10以内加法"); ++step)
+            QTest::keyClick(tree, Qt::Key_Down);
+        QTest::keyClick(tree, Qt::Key_Return);
+        QVERIFY(box(window, 0)->hasFocus());
+
+        // Each answer and Enter; from the last box Enter goes to 提交答案, and presses it.
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(QApplication::focusWidget(), box(window, i));
+            QTest::keyClicks(box(window, i), i == 4 ? QStringLiteral("99") : form.state.mainKey[i]);
+            QTest::keyClick(box(window, i), Qt::Key_Return);
+        }
+        QCOMPARE(QApplication::focusWidget(), window.widget(QStringLiteral("Command2")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(form.Label2.caption().startsWith(QStringLiteral("您答对了 9道题")));
+        QCOMPARE(form.Label34[4].caption(), QStringLiteral(") × 正确答案是") + form.state.mainKey[4]);
+
+        // Then 出 题 has the keys, and Space presses it: new questions, the cursor in the first box.
+        QCOMPARE(QApplication::focusWidget(), window.widget(QStringLiteral("Command1")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(box(window, 0)->hasFocus());
+        QVERIFY(form.Command2.enabled);
+        QCOMPARE(form.Label34[4].caption(), QStringLiteral(")"));
+        // Tab too goes through the boxes and on to 提交答案.
+        box(window, 9)->setFocus();
+        QTest::keyClick(box(window, 9), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.widget(QStringLiteral("Command2")));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        auto* help = window.findChild<QDialog*>(QStringLiteral("helpWindow"));
+        QVERIFY(help && help->isVisible());
+        QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("aboutButton")), Qt::LeftButton);
+        auto* about = help->findChild<QMessageBox*>(QStringLiteral("aboutBox"));
+        QVERIFY(about && about->isVisible());
+        QVERIFY(about->text().contains(QStringLiteral("快乐学数学")));
+        QVERIFY(about->text().contains(QStringLiteral("5.20.40")));
+        QVERIFY(about->informativeText().contains(QStringLiteral("GPL-3.0-or-later")));
+        about->close();
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!window.isVisible());
+    }
+
+    // What a screen reader says for each answer box, read through QAccessible as it reads them.
+    void answerBoxesAreNamedForTheirQuestions_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("page 0") << 1 << "10以内加法" << "Text1(2)" << "第3题：5 + 3 =";
+        QTest::newRow("page 1, a clock face") << 2 << "看表读时间（上午）" << "Text2(2)" << "第3题：钟面上是几时几分";
+        QTest::newRow("page 2, the unit behind the box") << 2 << "时转分（较难）" << "Text3(2)" << "第3题：61小时 22分=（ ）分";
+        QTest::newRow("page 3, the first of two boxes") << 2 << "人民币（减法）" << "Text4(2)" << "第3题：5元 - 3元 4角=（ ）元（ ）角，填元";
+        QTest::newRow("page 3, the second of two boxes") << 2 << "人民币（减法）" << "Text5(2)" << "第3题：5元 - 3元 4角=（ ）元（ ）角，填角";
+        QTest::newRow("page 5, the box inside the row") << 4 << "规律运算（中等）" << "Text7(2)" << "第3题：30 , 60 , 90 ,（ ）, 150 , 180";
+        QTest::newRow("page 6, the one question") << 4 << "多多少（简单）" << "Text8" << "第1题：答：小狗比小鸟多（ ）只。";
+        QTest::newRow("page 7, the numerator") << 5 << "分子为1加法（中等）" << "Text9(2)" << "第3题：1/18 + 1/4 =，填分子";
+        QTest::newRow("page 7, the denominator") << 5 << "分子为1加法（中等）" << "Text10(2)" << "第3题：1/18 + 1/4 =，填分母";
+        QTest::newRow("page 8, the unit behind the box") << 7 << "五年整存利息" << "Text11(2)" << "第3题：小丽把 29900 元整存整取五年，年利率 2.75%，到期利息（ ）元";
+    }
+    void answerBoxesAreNamedForTheirQuestions()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, type);
+        QFETCH(QString, box);
+        QFETCH(QString, name);
+        MainWindow window(buildDir());
+        window.model().form.setRandomSource(std::make_unique<SeededRandom>(3));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        static_cast<QTabBar*>(window.widget(QStringLiteral("TabStrip1")))->setCurrentIndex(tab - 1);
+        clickNode(window, type);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window.widget(box));
+        QVERIFY(reader);
+        QCOMPARE(reader->role(), QAccessible::EditableText);
+        QCOMPARE(reader->text(QAccessible::Name), name);
+    }
+
+    void theButtonsAndTheTreeSayWhatTheyDo()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        clickNode(window, QStringLiteral("10以内加法"));
+        const struct {
+            const char* control;
+            const char* name;
+        } named[] = {{"TreeView1", "题目类型"},   {"Command1", "出 题"},         {"Command2", "提交答案"},
+                     {"printButton", "打印"}, {"recordButton", "练习记录"}, {"helpButton", "帮助"}};
+        for (const auto& control : named) {
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window.widget(QString::fromLatin1(control.control)));
+            QVERIFY2(reader, control.control);
+            QCOMPARE(reader->text(QAccessible::Name), QString::fromUtf8(control.name));
+        }
+        for (const char* button : {"Command1", "Command2", "printButton", "recordButton", "helpButton"})
+            QVERIFY2(!QAccessible::queryAccessibleInterface(window.widget(QString::fromLatin1(button)))
+                          ->text(QAccessible::Description)
+                          .isEmpty(),
+                     button);
+    }
+
+    // A screen reader walking the window meets the page in view and no page behind it.
+    void hiddenPagesAreNotExposed()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Back on tab 1, its page lies under the welcome picture.
+        static_cast<QTabBar*>(window.widget(QStringLiteral("TabStrip1")))->setCurrentIndex(2);
+        static_cast<QTabBar*>(window.widget(QStringLiteral("TabStrip1")))->setCurrentIndex(0);
+        QVERIFY(window.model().form.Frame1[0].visible);
+        QSet<QObject*> welcomed;
+        collectShown(QAccessible::queryAccessibleInterface(&window), welcomed);
+        QVERIFY(welcomed.contains(window.widget(QStringLiteral("Picture14"))));
+        QVERIFY(!welcomed.contains(window.widget(QStringLiteral("Frame1(0)"))));
+
+        static_cast<QTabBar*>(window.widget(QStringLiteral("TabStrip1")))->setCurrentIndex(1);
+        clickNode(window, QStringLiteral("人民币（减法）"));
+        static_cast<QTabBar*>(window.widget(QStringLiteral("TabStrip1")))->setCurrentIndex(0);
+        clickNode(window, QStringLiteral("10以内加法"));
+        QSet<QObject*> shown;
+        collectShown(QAccessible::queryAccessibleInterface(&window), shown);
+        QVERIFY(shown.contains(window.widget(QStringLiteral("Text1(0)"))));
+        for (QObject* object : shown)
+            if (auto* widget = qobject_cast<QWidget*>(object))
+                QVERIFY2(widget->isVisible(), qPrintable(widget->objectName()));
+        QVERIFY(!shown.contains(window.widget(QStringLiteral("Frame1(3)"))));
+        QVERIFY(!shown.contains(window.widget(QStringLiteral("Text4(0)"))));
+    }
+
+    // The line of seconds counts what the summary will report, and gives way to it.
+    void theClockLineCountsTheSeconds()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* line = static_cast<QLabel*>(window.widget(QStringLiteral("clockLine")));
+        QVERIFY(!line->isVisible());
+        clickNode(window, QStringLiteral("10以内加法"));
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), QStringLiteral("用时 0 秒"));
+        QTRY_COMPARE_WITH_TIMEOUT(line->text(), QStringLiteral("用时 1 秒"), 10000);
+        MainForm& form = window.model().form;
+        QCOMPARE(line->text(), QStringLiteral("用时 %1 秒").arg(form.state.elapsedSeconds));
+        QTest::mouseClick(static_cast<QPushButton*>(window.widget(QStringLiteral("Command2"))), Qt::LeftButton);
+        QVERIFY(form.Label2.caption().endsWith(QStringLiteral("用时") + Str(form.state.elapsedSeconds) + QStringLiteral("秒。")));
+        QVERIFY(!line->isVisible());
+    }
+
+    void aCutTitleShowsWholeInATooltip()
+    {
+        QTemporaryDir folder;
+        const QString longTitle = QStringLiteral("一种名字很长很长很长很长很长很长的加法");
+        QVERIFY(makeContentDatabase(QStringLiteral("[加法]\n10以内加法\n") + longTitle + u'\n', folder.path()));
+        MainWindow window(folder.path());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTreeWidget* tree = treeOf(window);
+        auto tooltipOver = [&](const QString& title) {
+            const QRect cell = tree->visualItemRect(tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive).first());
+            QHelpEvent event(QEvent::ToolTip, cell.center(), tree->viewport()->mapToGlobal(cell.center()));
+            QApplication::sendEvent(tree->viewport(), &event);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tooltipOver(QStringLiteral("10以内加法")), QString());
+        QCOMPARE(tooltipOver(longTitle), longTitle);
     }
 
     void changingTabsRebuildsTheTreeAndKeepsThePage()

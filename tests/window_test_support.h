@@ -16,3 +16,12 @@ inline void clickNode(MainWindow& window, const QString& text)
     tree->scrollToItem(found.first());
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found.first()).center());
 }
+
+// The name of a control of the form, as the window knows its widget.
+inline QString controlName(MainForm& form, Form::ControlPointer control)
+{
+    for (const Form::Entry& entry : form.controls())
+        if (entry.control == control)
+            return entry.name;
+    return {};
+}

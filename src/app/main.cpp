@@ -91,7 +91,7 @@ int main(int argc, char* argv[])
     quietenEngineNoticesOffscreen();
     QApplication::setApplicationName(QStringLiteral("tallowby"));
     QApplication::setApplicationVersion(QStringLiteral(TALLOWBY_VERSION));
-    MainWindow window(programFolder(), PracticeRecord::defaultPath());
+    MainWindow window(programFolder(), PracticeRecord::defaultPath(), MainWindow::defaultSettingsPath());
     reportTimingsIfAsked(window);
     window.show();
     return application.exec();

@@ -96,6 +96,12 @@ void BrowserHost::loadPlugin()
             [this](const QUrl& page) { showFailure(page); }));
         view->widget()->setGeometry(rect());
         view->onPrintRequested([this] { print(); });
+        applyZoom();
+        view->setPageShown([this](const QUrl& page, bool canGoBack, bool canGoForward) {
+            applyZoom(); // an engine may reset it for a page of another origin
+            if (pageShown)
+                pageShown(page.isLocalFile() ? page.toLocalFile() : QString(), canGoBack, canGoForward);
+        });
         return;
     }
     unavailable = new QLabel(QStringLiteral("这台电脑上的网页显示部件没有装好，暂时看不了这一页。"), this);
@@ -137,6 +143,25 @@ void BrowserHost::render(const WebBrowser& browser)
     requestedAddress = browser.address();
     if (!opening) // otherwise opened once the engine has started
         open(requestedAddress);
+}
+
+void BrowserHost::goThroughHistory(int steps)
+{
+    if (view)
+        view->goThroughHistory(steps);
+}
+
+void BrowserHost::setZoom(double factor)
+{
+    zoom = factor;
+    applyZoom();
+}
+
+void BrowserHost::applyZoom()
+{
+    // The view is the engine's own widget, which takes its zoom as a property.
+    if (view && view->widget()->property("zoomFactor").toDouble() != zoom)
+        view->widget()->setProperty("zoomFactor", zoom);
 }
 
 void BrowserHost::open(const QString& address)

@@ -26,6 +26,13 @@ public:
     ~BrowserHost() override;
 
     void render(const WebBrowser& browser);
+    // Back (-1) or forward (+1) through the pages shown.
+    void goThroughHistory(int steps);
+    // The pages are drawn larger or smaller with the window.
+    void setZoom(double factor);
+    // Told after every page the browser shows: its file (empty for a page of
+    // our own) and whether there are pages to go back and forward to.
+    std::function<void(const QString& localFile, bool canGoBack, bool canGoForward)> pageShown;
 
     // The page shown on paper, after the print dialog (Ctrl+P, or the page's
     // own print button). False when no page is shown yet.
@@ -39,6 +46,7 @@ protected:
 private:
     void startEngine();
     void loadPlugin();
+    void applyZoom();
     void open(const QString& address);
     void showFailure(const QUrl& failed);
     void showOwnPage(const LibraryPage& page, const QString& address);
@@ -47,6 +55,7 @@ private:
 
     LibraryFolder folder;
     int shownNavigation = 0;
+    double zoom = 1;
     std::unique_ptr<BrowserView> view;
     std::unique_ptr<QPrinter> printing; // kept until the engine has printed into it
     QString requestedAddress;

@@ -22,6 +22,11 @@ public:
     virtual void print(QPrinter& printer, std::function<void(bool printed)> done) = 0;
     // Told when the page itself asks to be printed (window.print()).
     virtual void onPrintRequested(std::function<void()> request) = 0;
+    // Back (-1) or forward (+1) through the pages it has shown, where there is such a page.
+    virtual void goThroughHistory(int steps) = 0;
+    // shown is told after every page the view shows, with whether there is a
+    // page to go back to and one to go forward to.
+    virtual void setPageShown(std::function<void(const QUrl& page, bool canGoBack, bool canGoForward)> shown) = 0;
 };
 
 class BrowserPlugin {
@@ -38,5 +43,5 @@ public:
                                     std::function<void(const QUrl&)> pageFailed) = 0;
 };
 
-#define BrowserPlugin_iid "org.tallowby.BrowserPlugin/3"
+#define BrowserPlugin_iid "org.tallowby.BrowserPlugin/4"
 Q_DECLARE_INTERFACE(BrowserPlugin, BrowserPlugin_iid)

@@ -2,7 +2,6 @@
 
 #include "browser_host.h"
 #include "fraction_row_label.h"
-#include "twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,9 +13,9 @@
 // Every setter below is called only when the value differs: render() runs
 // after every event, and needless setText calls would move the pupil's cursor.
 
-void setGeometryOf(QWidget* widget, const Rect& rect)
+void setGeometryOf(QWidget* widget, const Rect& rect, Zoom zoom)
 {
-    const QRect pixels = toPixels(rect);
+    const QRect pixels = zoom.toPixels(rect);
     if (widget->geometry() != pixels)
         widget->setGeometry(pixels);
 }
@@ -55,6 +54,7 @@ Qt::Alignment toQt(Alignment alignment)
 // Applies one control's model state to its widget.
 struct Renderer {
     QWidget* widget;
+    Zoom zoom;
 
     void operator()(Window* window) const
     {
@@ -66,13 +66,13 @@ struct Renderer {
         auto* box = static_cast<QGroupBox*>(widget);
         if (box->title() != frame->caption)
             box->setTitle(frame->caption);
-        setGeometryOf(box, frame->rect);
+        setGeometryOf(box, frame->rect, zoom);
         setShown(box, frame->visible);
     }
     void operator()(Label* label) const
     {
         if (auto* row = qobject_cast<FractionRowLabel*>(widget)) {
-            row->render(*label);
+            row->render(*label, zoom);
             return;
         }
         auto* text = static_cast<QLabel*>(widget);
@@ -85,7 +85,15 @@ struct Renderer {
                 text->style()->polish(text);
             }
         }
-        setGeometryOf(text, label->rect);
+        // A label is as wide as its caption at zoom 1; at another zoom its edges
+        // are rounded to pixels, which could clip the caption's last glyph by a
+        // fraction of a pixel. One pixel more keeps it whole; whatever stands
+        // behind the label covers that pixel.
+        QRect pixels = zoom.toPixels(label->rect);
+        if (zoom != Zoom())
+            pixels.setWidth(pixels.width() + 1);
+        if (text->geometry() != pixels)
+            text->setGeometry(pixels);
         setShown(text, label->visible);
     }
     void operator()(TextBox* box) const
@@ -100,7 +108,7 @@ struct Renderer {
         }
         if (widget->isEnabled() != box->enabled)
             widget->setEnabled(box->enabled);
-        setGeometryOf(widget, box->rect);
+        setGeometryOf(widget, box->rect, zoom);
         setShown(widget, box->visible);
     }
     void operator()(CommandButton* button) const
@@ -110,31 +118,31 @@ struct Renderer {
             push->setText(button->caption);
         if (push->isEnabled() != button->enabled)
             push->setEnabled(button->enabled);
-        setGeometryOf(push, button->rect);
+        setGeometryOf(push, button->rect, zoom);
         setShown(push, button->visible);
     }
     void operator()(Picture* picture) const
     {
-        setGeometryOf(widget, picture->rect);
+        setGeometryOf(widget, picture->rect, zoom);
         setShown(widget, picture->visible);
         widget->update(); // its lines may have moved
     }
     void operator()(WebBrowser* browser) const
     {
-        setGeometryOf(widget, browser->rect);
+        setGeometryOf(widget, browser->rect, zoom);
         setShown(widget, true); // seen whenever its page is
         static_cast<BrowserHost*>(widget)->render(*browser);
     }
     // Drawn elsewhere: lines by their picture, the tree, tabs and clock by the window.
     void operator()(Line*) const {}
-    void operator()(TreeView* tree) const { setGeometryOf(widget, tree->rect); }
+    void operator()(TreeView* tree) const { setGeometryOf(widget, tree->rect, zoom); }
     void operator()(TabStrip*) const {}
     void operator()(Timer*) const {}
 };
 
 } // namespace
 
-void renderControl(Form::ControlPointer control, QWidget* widget)
+void renderControl(Form::ControlPointer control, QWidget* widget, Zoom zoom)
 {
-    std::visit(Renderer{widget}, control);
+    std::visit(Renderer{widget, zoom}, control);
 }

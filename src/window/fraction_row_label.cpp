@@ -1,7 +1,6 @@
 #include "fraction_row_label.h"
 
 #include "control_renderer.h"
-#include "twips.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -56,8 +55,12 @@ FractionRowLabel::FractionRowLabel(const Label& barRow, bool barRowItself, QWidg
 {
 }
 
-void FractionRowLabel::render(const Label& label)
+void FractionRowLabel::render(const Label& label, Zoom zoom)
 {
+    if (pixel != zoom.factor()) {
+        pixel = zoom.factor();
+        update();
+    }
     // A number row follows its bar row too: another operator moves the bars.
     if (text() != label.caption() || drawnOver != bars.caption()) {
         setText(label.caption());
@@ -66,7 +69,7 @@ void FractionRowLabel::render(const Label& label)
     }
     Rect rect = label.rect;
     rect.width = std::max(rect.width, bars.rect.width);
-    setGeometryOf(this, rect);
+    setGeometryOf(this, rect, zoom);
     setShown(this, label.visible);
 }
 
@@ -77,7 +80,7 @@ void FractionRowLabel::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(foregroundRole()));
     painter.setFont(font());
     if (isBarRow)
-        paintFractionBars(painter, rect(), text());
+        paintFractionBars(painter, rect(), text(), pixel);
     else
         paintFractionNumbers(painter, rect(), text(), bars.caption());
 }

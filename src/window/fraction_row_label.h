@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "twips.h"
 
 #include <QLabel>
 
@@ -28,7 +29,7 @@ public:
 
     // Brings the widget in line with its label. A number row is as wide as its
     // bar row, so that a number centred over the second bar is never cut off.
-    void render(const Label& label);
+    void render(const Label& label, Zoom zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,4 +40,5 @@ private:
     const Label& bars; // the bar row of the same question
     bool isBarRow;
     QString drawnOver; // the bar row's caption when this row was last laid out
+    qreal pixel = 1;   // a pixel of the form at the window's zoom, for the bars' pens
 };

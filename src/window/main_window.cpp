@@ -1,20 +1,22 @@
 #include "main_window.h"
 
+#include "accessible_names.h"
 #include "browser_host.h"
 #include "control_renderer.h"
 #include "fraction_row_label.h"
+#include "help_window.h"
 #include "page_font.h"
 #include "picture_widget.h"
 #include "plugins.h"
+#include "practice_pages.h"
 #include "practice_record.h"
 #include "record_window_plugin.h"
-#include "twips.h"
 #include "worksheet.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,38 +26,49 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTreeWidget>
 
 #include <algorithm>
 
-MainWindow::MainWindow(const QString& programFolder, const QString& recordPath)
+MainWindow::MainWindow(const QString& programFolder, const QString& recordPath, const QString& settingsPath)
     : contentReading(std::async(std::launch::async, [programFolder] { return std::make_unique<ContentStore>(programFolder); }))
     , drawings(qApp->devicePixelRatio())
     , pageFont(::pageFont())
     , metrics(pageFont)
     , windowModel(metrics, programFolder)
+    , settingsPath(settingsPath)
     , recordPath(recordPath)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_StyledBackground);
     QFile style(QStringLiteral(":/window/style.qss"));
     if (style.open(QIODevice::ReadOnly))
-        setStyleSheet(QString::fromUtf8(style.readAll()));
-    setFont(fontOfSize(10.5));
+        styleSheetAtOne = QString::fromUtf8(style.readAll());
 
     windowModel.Form_Load(contentReading.get());
     windowModel.form.pageMarked = [this](const MainForm::MarkedPage& page) { keepRecord(page); };
+    placeOnScreen();
+    currentZoom = zoomFitting(size());
+    setStyleSheet(currentZoom.styleSheet(styleSheetAtOne));
+    setFormFont(this, fontOfSize(10.5));
     buildWidgets();
     buildCommands();
+    buildBrowserButtons();
     connect(&clock, &QTimer::timeout, this, [this] {
-        // Nothing on screen shows the seconds, so a tick needs no rendering.
         windowModel.form.Timer1_Timer();
+        renderClockLine();
     });
     render();
 }
 
 MainWindow::~MainWindow() = default;
+
+QString MainWindow::defaultSettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/window.conf");
+}
 
 void MainWindow::paintEvent(QPaintEvent* event)
 {
@@ -79,28 +92,38 @@ void MainWindow::keepRecord(const MainForm::MarkedPage& page)
 
 void MainWindow::buildCommands()
 {
-    // Two small buttons under the title, with their keys.
+    // Small buttons beside the title and under it, with their keys.
     const struct {
         const char* name;
         const char* caption;
+        const char* does; // for a screen reader
+        Rect rect;
         QKeySequence key;
         void (MainWindow::*command)();
     } commands[] = {
-        {"printButton", "打印 (Ctrl+P)", QKeySequence::Print, &MainWindow::printPage},
-        {"recordButton", "练习记录 (Ctrl+R)", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showRecord},
+        {"printButton", "打印 (Ctrl+P)", "把这一页题目打印成练习纸，后面跟着答案", {135, 960, 1650, 360}, QKeySequence::Print,
+         &MainWindow::printPage},
+        {"recordButton", "练习记录 (Ctrl+R)", "每天练了哪些题，答对了几道，用了几秒", {1885, 960, 1650, 360},
+         QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showRecord},
+        {"helpButton", "帮助 (F1)", "怎样练习，怎样判分，键盘怎样用", {2580, 420, 1080, 360}, QKeySequence(Qt::Key_F1),
+         &MainWindow::showHelp},
     };
-    int left = 135;
     for (const auto& command : commands) {
-        auto* button = new QPushButton(QString::fromUtf8(command.caption), this);
+        const QString caption = QString::fromUtf8(command.caption);
+        auto* button = new QPushButton(caption, canvas);
         button->setObjectName(QString::fromLatin1(command.name));
+        setFormFont(button, fontOfSize(9));
+        button->setAccessibleName(caption.section(QStringLiteral(" ("), 0, 0));
+        button->setAccessibleDescription(QString::fromUtf8(command.does));
         button->setCursor(Qt::PointingHandCursor);
         button->setFocusPolicy(Qt::TabFocus);
-        button->setGeometry(toPixels(Rect{left, 960, 1650, 360}));
+        button->setAutoDefault(true); // Enter presses it, as Space does
+        place(button, command.rect);
         connect(button, &QPushButton::clicked, this, command.command);
         connect(new QShortcut(command.key, this), &QShortcut::activated, this, command.command);
         widgets[button->objectName()] = button;
-        left += 1750;
     }
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void MainWindow::printPage()
@@ -145,30 +168,53 @@ void MainWindow::showRecord()
     recordWindow->activateWindow();
 }
 
+void MainWindow::showHelp()
+{
+    if (!helpWindow)
+        helpWindow = createHelpWindow(this);
+    helpWindow->show();
+    helpWindow->raise();
+    helpWindow->activateWindow();
+}
+
 QWidget* MainWindow::widget(const QString& controlName) const
 {
     const auto found = widgets.find(controlName);
     return found == widgets.end() ? nullptr : found->second;
 }
 
+QWidget* MainWindow::widgetOf(Form::ControlPointer control) const
+{
+    const auto found = std::find_if(bindings.begin(), bindings.end(), [&](const auto& binding) { return binding.first == control; });
+    return found == bindings.end() ? nullptr : found->second;
+}
+
 void MainWindow::buildWidgets()
 {
     MainForm& form = windowModel.form;
-    setFixedSize(toPixels(form.Form1.rect.width), toPixels(form.Form1.rect.height));
+    canvas = new QWidget(this);
+    canvas->setObjectName(QStringLiteral("form"));
 
-    auto* title = new QLabel(QStringLiteral("快乐学数学"), this);
+    auto* title = new QLabel(QStringLiteral("快乐学数学"), canvas);
     title->setObjectName(QStringLiteral("title"));
-    title->setGeometry(toPixels(Rect{135, 240, 3525, 720}));
-    hint = new QLabel(this);
+    place(title, Rect{135, 240, 2400, 720});
+    // The line across the top, which leaves its right end to the clock or the browser's buttons.
+    hint = new QLabel(canvas);
     hint->setObjectName(QStringLiteral("hint"));
-    hint->setGeometry(toPixels(Rect{3915, 360, 11430, 480}));
+    place(hint, Rect{3915, 360, 9300, 480});
     widgets[QStringLiteral("welcomeHint")] = hint;
 
-    notice = new QLabel(this);
+    notice = new QLabel(canvas);
     notice->setObjectName(QStringLiteral("contentNotice"));
     notice->setWordWrap(true);
-    notice->setGeometry(toPixels(Rect{3915, 240, 11430, 900}));
+    place(notice, Rect{3915, 240, 9300, 900});
     widgets[notice->objectName()] = notice;
+
+    clockLine = new QLabel(canvas);
+    clockLine->setObjectName(QStringLiteral("clockLine"));
+    clockLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(clockLine, Rect{13245, 360, 2100, 480});
+    widgets[clockLine->objectName()] = clockLine;
 
     // The window's own controls now; each page's controls the first time the
     // page is shown, since most pages of a run are never opened.
@@ -188,9 +234,60 @@ void MainWindow::buildWidgets()
     }
 }
 
+void MainWindow::buildBrowserButtons()
+{
+    // Back and forward through the library pages, where the clock stands on a practice page.
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* accessibleName;
+        const char* does;
+        Rect rect;
+        QKeySequence key;
+        int steps;
+    } buttons[] = {
+        {"backButton", "◀ 后退", "后退", "回到前一页 (Alt+←)", {13245, 420, 1020, 390}, QKeySequence(Qt::ALT | Qt::Key_Left), -1},
+        {"forwardButton", "前进 ▶", "前进", "回到后一页 (Alt+→)", {14325, 420, 1020, 390}, QKeySequence(Qt::ALT | Qt::Key_Right),
+         +1},
+    };
+    for (const auto& made : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(made.caption), canvas);
+        button->setObjectName(QString::fromLatin1(made.name));
+        setFormFont(button, fontOfSize(9));
+        button->setAccessibleName(QString::fromUtf8(made.accessibleName));
+        button->setAccessibleDescription(QString::fromUtf8(made.does));
+        button->setToolTip(QString::fromUtf8(made.does));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAutoDefault(true);
+        button->setEnabled(false);
+        button->hide();
+        place(button, made.rect);
+        const int steps = made.steps;
+        connect(button, &QPushButton::clicked, this, [this, steps] { goThroughBrowserHistory(steps); });
+        connect(new QShortcut(made.key, this), &QShortcut::activated, this, [this, steps] { goThroughBrowserHistory(steps); });
+        widgets[button->objectName()] = button;
+        (made.steps < 0 ? backButton : forwardButton) = button;
+    }
+}
+
+void MainWindow::goThroughBrowserHistory(int steps)
+{
+    if (browser && windowModel.form.seenPage() == 10)
+        browser->goThroughHistory(steps);
+}
+
+void MainWindow::browserShowed(const QString& localFile, bool canGoBack, bool canGoForward)
+{
+    backButton->setEnabled(canGoBack);
+    forwardButton->setEnabled(canGoForward);
+    if (windowModel.libraryPageShown(localFile))
+        render();
+}
+
 void MainWindow::build(const Form::Entry& entry)
 {
-    QWidget* container = entry.container.isEmpty() ? this : widget(entry.container);
+    QWidget* container = entry.container.isEmpty() ? canvas : widget(entry.container);
     if (QWidget* created = createWidget(entry, container)) {
         created->setObjectName(entry.name);
         widgets[entry.name] = created;
@@ -208,6 +305,9 @@ bool MainWindow::buildShownPages()
         }
         for (const Form::Entry& entry : page->second)
             build(entry);
+        const int index = page->first.mid(7).chopped(1).toInt(); // "Frame1(3)"
+        if (index < practicePageCount)
+            setUpPracticePage(index);
         page = unbuiltPages.erase(page);
         built = true;
     }
@@ -222,9 +322,9 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
     if (auto* strip = std::get_if<TabStrip*>(&entry.control)) {
         auto* body = new QFrame(container);
         body->setObjectName(QStringLiteral("tabBody"));
-        body->setGeometry(toPixels((*strip)->rect));
+        place(body, (*strip)->rect);
         tabBar = new QTabBar(container);
-        tabBar->setFont(fontOfSize(9));
+        setFormFont(tabBar, fontOfSize(9));
         // Thirteen captions only just fit in one row: no scroll arrows, no eliding;
         // the spare width is shared among the tabs.
         tabBar->setUsesScrollButtons(false);
@@ -232,8 +332,7 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
         tabBar->setDrawBase(false);
         for (const QString& caption : (*strip)->captions)
             tabBar->addTab(caption);
-        tabBar->move(toPixels((*strip)->rect.left), toPixels((*strip)->rect.top));
-        tabBar->setFixedWidth(toPixels((*strip)->rect.width));
+        placeTabBar();
         connect(tabBar, &QTabBar::currentChanged, this, [this](int index) {
             if (rendering || index < 0)
                 return;
@@ -245,7 +344,10 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
     if (std::holds_alternative<TreeView*>(entry.control)) {
         tree = new QTreeWidget(container);
         tree->setHeaderHidden(true);
-        tree->setFont(fontOfSize(10.5));
+        tree->setAccessibleName(QStringLiteral("题目类型"));
+        tree->setAccessibleDescription(QStringLiteral("选一种题目，按 Enter 或点一下，就出一页新题"));
+        setFormFont(tree, fontOfSize(10.5));
+        tree->setIndentation(currentZoom.toPixels(treeIndentation));
         tree->viewport()->installEventFilter(this);
         tree->installEventFilter(this);
         connect(tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
@@ -258,14 +360,14 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
         return nullptr;
     if (auto* frame = std::get_if<Frame*>(&entry.control)) {
         auto* page = new QGroupBox((*frame)->caption, container);
-        page->setFont(pageFont);
+        setFormFont(page, pageFont);
         return page;
     }
     if (std::holds_alternative<Label*>(entry.control)) {
         QLabel* label = FractionRowLabel::forControl(name, windowModel.form, container);
         if (!label)
             label = new QLabel(container);
-        label->setFont(pageFont);
+        setFormFont(label, pageFont);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return label;
     }
@@ -274,35 +376,39 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
             // The dictionary: long reading, so a larger type than the questions.
             auto* text = new QPlainTextEdit(container);
             text->setReadOnly(true);
-            text->setFont(fontOfSize(13));
+            text->setAccessibleName(QStringLiteral("数学字典"));
+            setFormFont(text, fontOfSize(13));
             text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             return text;
         }
         auto* line = new QLineEdit(container);
-        line->setFont(pageFont);
+        setFormFont(line, pageFont);
         connectAnswerBox(line, **box);
         return line;
     }
     if (std::holds_alternative<CommandButton*>(entry.control)) {
         auto* button = new QPushButton(container);
-        button->setFont(pageFont);
+        setFormFont(button, pageFont);
         button->setCursor(Qt::PointingHandCursor);
-        connect(button, &QPushButton::clicked, this, [this, name] {
-            windowModel.click(name);
-            render();
-            focusFirstOpenBox();
-        });
+        button->setAutoDefault(true); // Enter presses it, as Space does
+        connect(button, &QPushButton::clicked, this, [this, name] { buttonClicked(name); });
         return button;
     }
     if (auto* picture = std::get_if<Picture*>(&entry.control)) {
-        auto* view = new PictureWidget(**picture, drawings.forPicture(name), container);
+        auto* view = new PictureWidget(**picture, drawingsForZoom().forPicture(name), container);
         if (name.startsWith(QStringLiteral("Picture13(")))
             for (auto* hands : {&windowModel.form.Line1, &windowModel.form.Line2})
                 view->addLine((*hands)[name.mid(10).chopped(1).toInt()]);
         return view;
     }
-    if (std::holds_alternative<WebBrowser*>(entry.control))
-        return new BrowserHost(windowModel.appPath(), container);
+    if (std::holds_alternative<WebBrowser*>(entry.control)) {
+        browser = new BrowserHost(windowModel.appPath(), container);
+        browser->setZoom(currentZoom.factor());
+        browser->pageShown = [this](const QString& localFile, bool canGoBack, bool canGoForward) {
+            browserShowed(localFile, canGoBack, canGoForward);
+        };
+        return browser;
+    }
     return nullptr;
 }
 
@@ -319,7 +425,7 @@ void MainWindow::render()
     rendering = true;
     auto renderControls = [this] {
         for (const auto& [control, view] : bindings)
-            renderControl(control, view);
+            renderControl(control, view, currentZoom);
         hideCoveredPages();
     };
     renderControls();
@@ -334,18 +440,26 @@ void MainWindow::render()
     setShown(hint, !problem.visible);
     renderTree();
     renderClock();
+    renderClockLine();
+    renderAnswerBoxNames();
+    renderBrowserButtons();
     rendering = false;
 }
 
 void MainWindow::hideCoveredPages()
 {
-    // The pages lie on top of each other. A page under a higher one is not
-    // drawn, so that its caption does not show through the caption gap above.
+    // The pages lie on top of each other, under the welcome picture. A page
+    // under a higher one or under the picture is not drawn, so that its caption
+    // does not show through the caption gap above, nor a screen reader read it.
     const std::vector<Frame>& pages = windowModel.form.Frame1;
-    for (size_t lower = 0; lower < pages.size(); ++lower)
-        for (size_t upper = lower + 1; upper < pages.size(); ++upper)
-            if (pages[lower].visible && pages[upper].visible && pages[upper].rect == pages[lower].rect)
-                setShown(widget(QStringLiteral("Frame1(%1)").arg(lower)), false);
+    const bool welcome = windowModel.form.Picture14.visible;
+    for (size_t lower = 0; lower < pages.size(); ++lower) {
+        bool covered = welcome;
+        for (size_t upper = lower + 1; upper < pages.size() && !covered; ++upper)
+            covered = pages[upper].visible && pages[upper].rect == pages[lower].rect;
+        if (pages[lower].visible && covered)
+            setShown(widget(QStringLiteral("Frame1(%1)").arg(lower)), false);
+    }
 }
 
 void MainWindow::renderTree()
@@ -384,78 +498,38 @@ void MainWindow::renderClock()
         clock.stop();
 }
 
-void MainWindow::treeClicked()
+void MainWindow::renderClockLine()
 {
-    if (QTreeWidgetItem* current = tree->currentItem())
-        windowModel.form.TreeView1.select(current->data(0, Qt::UserRole).toInt());
-    windowModel.form.TreeView1_Click();
-    render();
-    focusFirstOpenBox();
-}
-
-void MainWindow::focusFirstOpenBox()
-{
-    // After new questions, the pupil can start typing at once.
+    // The seconds the summary will report, counting while a practice page is in
+    // view; once the page is marked, its summary tells them.
     const int page = windowModel.form.seenPage();
-    QWidget* shown = page >= 0 ? widget(QStringLiteral("Frame1(%1)").arg(page)) : nullptr;
-    if (!shown || (QApplication::focusWidget() && shown->isAncestorOf(QApplication::focusWidget())))
+    const bool practising = page >= 0 && page < practicePageCount && !windowModel.form.state.pageMarked;
+    const QString seconds = QStringLiteral("用时 %1 秒").arg(windowModel.form.state.elapsedSeconds);
+    if (practising && clockLine->text() != seconds)
+        clockLine->setText(seconds);
+    setShown(clockLine, practising);
+}
+
+void MainWindow::renderAnswerBoxNames()
+{
+    const int page = windowModel.form.seenPage();
+    if (page < 0 || page >= practicePageCount)
         return;
-    std::vector<QLineEdit*> boxes = openBoxesOf(shown);
-    if (!boxes.empty() && boxes.size() == std::size_t(shown->findChildren<QLineEdit*>().size())) {
-        boxes.front()->setFocus(Qt::OtherFocusReason);
-        boxes.front()->selectAll();
-    }
+    MainForm& form = windowModel.form;
+    const PracticePage controls = practicePage(form, page);
+    for (std::size_t part = 0; part < controls.boxes.size(); ++part)
+        for (std::size_t i = 0; i < controls.boxes[part].size(); ++i)
+            if (QWidget* box = widgetOf(&controls.boxes[part][i])) {
+                const QString name = answerBoxName(form, page, int(i), int(part));
+                if (box->accessibleName() != name)
+                    box->setAccessibleName(name);
+            }
 }
 
-std::vector<QLineEdit*> MainWindow::openBoxesOf(QWidget* page)
+void MainWindow::renderBrowserButtons()
 {
-    // In reading order: row by row, left to right.
-    std::vector<QLineEdit*> boxes;
-    for (QLineEdit* box : page->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-        if (box->isVisibleTo(page) && box->isEnabled())
-            boxes.push_back(box);
-    std::sort(boxes.begin(), boxes.end(), [](QLineEdit* a, QLineEdit* b) {
-        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-    });
-    return boxes;
+    const bool browsing = windowModel.form.seenPage() == 10;
+    setShown(backButton, browsing);
+    setShown(forwardButton, browsing);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    // A click anywhere in the tree dispatches the selected node, as does Enter.
-    if (watched == tree->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        treeClicked();
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (watched == tree && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        treeClicked();
-        return true;
-    }
-    if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter goes on to the next box; in the last box it does nothing, so
-            // that a page is only ever submitted with the button.
-            moveFocusFrom(box, +1);
-            return true;
-        }
-        // Tab past the last box goes on to the buttons, as everywhere else.
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
-            return moveFocusFrom(box, key == Qt::Key_Tab ? +1 : -1);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-bool MainWindow::moveFocusFrom(QLineEdit* box, int step)
-{
-    const std::vector<QLineEdit*> boxes = openBoxesOf(box->parentWidget());
-    const auto here = std::find(boxes.begin(), boxes.end(), box);
-    const auto index = (here - boxes.begin()) + step;
-    if (here == boxes.end() || index < 0 || index >= int(boxes.size()))
-        return false;
-    boxes[index]->setFocus(Qt::TabFocusReason);
-    boxes[index]->selectAll();
-    return true;
-}

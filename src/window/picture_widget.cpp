@@ -1,5 +1,7 @@
 #include "picture_widget.h"
 
+#include "twips.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -26,10 +28,18 @@ PictureWidget::PictureWidget(const Picture& picture, QImage drawing, QWidget* pa
 {
 }
 
+void PictureWidget::setDrawing(QImage sharper)
+{
+    drawing = std::move(sharper);
+    update();
+}
+
 void PictureWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintPicture(painter, rect(), picture, drawing, lines);
+    // The hands widen with the window's zoom, as everything else does.
+    const double zoom = picture.rect.width > 0 ? width() * double(twipsPerPixel) / picture.rect.width : 1;
+    paintPicture(painter, rect(), picture, drawing, lines, zoom);
 }
 
 void paintPicture(QPainter& painter, const QRectF& target, const Picture& picture, const QImage& drawing,

@@ -20,6 +20,7 @@ class PictureWidget final : public QWidget {
 public:
     PictureWidget(const Picture& picture, QImage drawing, QWidget* parent);
     void addLine(const Line& line) { lines.push_back(&line); }
+    void setDrawing(QImage sharper);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

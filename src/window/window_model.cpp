@@ -5,6 +5,8 @@
 #include "page_geometry.h"
 #include "procedures.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace {
@@ -208,4 +210,23 @@ bool WindowModel::click(const QString& button)
         return false;
     procedure->second(form);
     return true;
+}
+
+bool WindowModel::libraryPageShown(const QString& localFile)
+{
+    const LibraryTab* library = libraryTab(form.state.currentTab);
+    if (!library || localFile.isEmpty())
+        return false;
+    // A leaf's page is named after it: "<title>.htm" in 123_files, a game "<title>.html".
+    const QString title = QFileInfo(localFile).completeBaseName();
+    const std::vector<TreeNode>& nodes = form.TreeView1.nodes();
+    for (int index = 0; index < int(nodes.size()); ++index) {
+        if (nodes[index].parentKey.isEmpty() || nodes[index].text != title)
+            continue;
+        if (index == form.TreeView1.selectedIndex())
+            return false;
+        form.TreeView1.select(index);
+        return true;
+    }
+    return false;
 }

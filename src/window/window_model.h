@@ -31,6 +31,10 @@ public:
 
     // Runs a command button's click procedure. False when the button has none.
     bool click(const QString& button);
+    // The browser shows this file, perhaps after a link in another page or a
+    // step back: the tree selects its leaf on the tab in view, without opening
+    // it again. True when the selection changed.
+    bool libraryPageShown(const QString& localFile);
 
     const ContentStore& content() const { return *store; }
     // The program folder, which holds data.db and the library pages.

@@ -164,10 +164,13 @@ QList<RenderedPage> olympiadPages(const PageSource& page)
         // Most answers start with "答：" already; the label is only for bare ones.
         const QString label = problem.answer.startsWith(u'答') ? QString() : QStringLiteral("<strong>答案：</strong>");
         const QString answer = label + richText(problem.answer);
+        // The solution and the answer wait behind a 看答案 button, as a puzzle's
+        // answer waits on a page of its own: the pupil tries first.
+        const QString revealed = element(QStringLiteral("summary"), QStringLiteral("看答案"))
+            + solution(problem.solution, QStringLiteral("h3")) + element(QStringLiteral("p"), answer, QStringLiteral("answer"));
         body += element(QStringLiteral("section"),
                         element(QStringLiteral("h2"), QStringLiteral("第%1题").arg(i + 1)) + question(problem)
-                            + solution(problem.solution, QStringLiteral("h3"))
-                            + element(QStringLiteral("p"), answer, QStringLiteral("answer")),
+                            + element(QStringLiteral("details"), revealed, QStringLiteral("reveal")),
                         QStringLiteral("problem"));
     }
     return {{pageFileName(page.title), document(page.title, QStringLiteral("olympiad"), body)}};

@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QPrinter>
+#include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -144,6 +145,22 @@ public:
     void onPrintRequested(std::function<void()> request) override
     {
         QObject::connect(view, &QWebEngineView::printRequested, view, std::move(request));
+    }
+    void goThroughHistory(int steps) override
+    {
+        QWebEngineHistory* history = view->history();
+        const QWebEngineHistoryItem item = history->itemAt(history->currentItemIndex() + steps);
+        if (steps != 0 && item.isValid())
+            history->goToItem(item);
+    }
+    void setPageShown(std::function<void(const QUrl&, bool, bool)> shown) override
+    {
+        // The history is up to date once a page has loaded; its address is known earlier.
+        auto tell = [this, shown = std::move(shown)] {
+            shown(view->url(), view->history()->canGoBack(), view->history()->canGoForward());
+        };
+        QObject::connect(view->page(), &QWebEnginePage::urlChanged, view, tell);
+        QObject::connect(view->page(), &QWebEnginePage::loadFinished, view, tell);
     }
 
 private:
