@@ -70,21 +70,12 @@ QString MainWindow::defaultSettingsPath()
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/window.conf");
 }
 
-void MainWindow::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    // The record's file is opened after the first frame, off the start-up path.
-    if (!record && !recordPath.isEmpty())
-        QTimer::singleShot(0, this, [this] {
-            if (!record)
-                record = std::make_unique<PracticeRecord>(recordPath);
-        });
-}
-
 void MainWindow::keepRecord(const MainForm::MarkedPage& page)
 {
     if (recordPath.isEmpty())
         return;
+    // The file is opened when the first page is marked, not at start-up: a
+    // run that marks nothing never touches it.
     if (!record)
         record = std::make_unique<PracticeRecord>(recordPath);
     record->add({QDateTime::currentDateTime(), page.tab, page.exerciseType, page.right, page.questions, page.seconds});

@@ -58,7 +58,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -142,6 +141,6 @@ private:
     std::vector<std::pair<Form::ControlPointer, QWidget*>> bindings;
 
     QString recordPath;
-    std::unique_ptr<PracticeRecord> record; // opened once the window is first painted
+    std::unique_ptr<PracticeRecord> record; // opened when first needed
     QWidget* recordWindow = nullptr;
 };
