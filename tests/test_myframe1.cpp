@@ -163,10 +163,7 @@ double degreesOf(const Line& hand)
 // The 25 leaves of tab 2, in the order of the tree.
 QStringList tabTwoTypes()
 {
-    QStringList types;
-    for (const TopicCategory& category : ExerciseCatalogue::tab(2).categories)
-        types += category.exerciseTypes;
-    return types;
+    return ExerciseCatalogue::tab(2).exerciseTypes();
 }
 
 int pageOf(const QString& type)

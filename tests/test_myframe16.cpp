@@ -310,10 +310,7 @@ Values seededValues(int count)
 
 QStringList tab6Types()
 {
-    QStringList names;
-    for (const TopicCategory& category : ExerciseCatalogue::tab(6).categories)
-        names += category.exerciseTypes;
-    return names;
+    return ExerciseCatalogue::tab(6).exerciseTypes();
 }
 
 // Opens tab 6 and a page of one type: the given values first, then a seeded tail.

@@ -24,10 +24,7 @@ constexpr int pageWidth = 11340;
 
 QStringList tab7Types()
 {
-    QStringList names;
-    for (const TopicCategory& category : ExerciseCatalogue::tab(7).categories)
-        names += category.exerciseTypes;
-    return names;
+    return ExerciseCatalogue::tab(7).exerciseTypes();
 }
 
 // The scripted value that makes Int(Rnd × n) + m give `result`.

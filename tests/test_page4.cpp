@@ -33,10 +33,7 @@ const std::map<QString, KeyedPage> pageKeyed = {
 // The 小数运算 tab's exercise types, in tree order.
 QStringList decimalTypes()
 {
-    QStringList names;
-    for (const TopicCategory& category : ExerciseCatalogue::tab(3).categories)
-        names += category.exerciseTypes;
-    return names;
+    return ExerciseCatalogue::tab(3).exerciseTypes();
 }
 
 QString caption(const QJsonObject& dump, const QString& name)

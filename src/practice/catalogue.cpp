@@ -11,6 +11,14 @@ TopicCategory::TopicCategory(const char* key, const char* text, int lastRow, con
 {
 }
 
+QStringList TopicTab::exerciseTypes() const
+{
+    QStringList types;
+    for (const TopicCategory& category : categories)
+        types += category.exerciseTypes;
+    return types;
+}
+
 namespace {
 
 std::vector<TopicTab> makeTabs()

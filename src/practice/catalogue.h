@@ -44,6 +44,9 @@ struct TopicTab {
     QString caption;
     int rowsRead;
     std::vector<TopicCategory> categories;
+
+    // Every exercise type of the tab, category after category, in tree order.
+    QStringList exerciseTypes() const;
 };
 
 // A literal text of names. A clicked node reaches the list's procedure when its
