@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QMessageBox>
 #include <QToolTip>
@@ -366,6 +367,27 @@ private slots:
             for (int x = 0; x < image.width(); x += 7)
                 colours.insert(image.pixel(x, y));
         QVERIFY2(colours.size() > 200, qPrintable(QString::number(colours.size())));
+    }
+
+    // Every widget that measures or draws words uses the page's family, so the
+    // start loads one font file rather than the system's default beside it.
+    void everyTextWidgetUsesThePageFamily()
+    {
+        MainWindow window(buildDir());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString family = QStringLiteral("WenQuanYi Micro Hei");
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            const auto* button = qobject_cast<QAbstractButton*>(widget);
+            const bool measuresWords = qobject_cast<QLabel*>(widget) || (button && !button->text().isEmpty())
+                || qobject_cast<QLineEdit*>(widget) || qobject_cast<QGroupBox*>(widget)
+                || qobject_cast<QTabBar*>(widget) || qobject_cast<QAbstractItemView*>(widget)
+                || qobject_cast<QHeaderView*>(widget);
+            if (measuresWords)
+                QVERIFY2(QFontInfo(widget->font()).family() == family,
+                         qPrintable(widget->objectName() + u' ' + widget->metaObject()->className() + u' '
+                                    + QFontInfo(widget->font()).family()));
+        }
     }
 
     void missingContentIsExplainedOnScreen()

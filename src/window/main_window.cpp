@@ -28,6 +28,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QHeaderView>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -338,6 +339,7 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
         tree->setAccessibleName(QStringLiteral("题目类型"));
         tree->setAccessibleDescription(QStringLiteral("选一种题目，按 Enter 或点一下，就出一页新题"));
         setFormFont(tree, fontOfSize(10.5));
+        tree->header()->setFont(fontOfSize(10.5));
         tree->setIndentation(currentZoom.toPixels(treeIndentation));
         tree->viewport()->installEventFilter(this);
         tree->installEventFilter(this);
