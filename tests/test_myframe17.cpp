@@ -521,35 +521,33 @@ private slots:
     // themselves right.
     void everyLeafMarksItsKeysRight()
     {
-        for (const TopicCategory& category : ExerciseCatalogue::tab(fractionTab).categories) {
-            for (const QString& leaf : category.exerciseTypes) {
-                const QStringList opening{command("seed", 19), command("tab", fractionTab), command("click", leaf)};
-                const Run shown = drive(opening + QStringList{command("dump")});
-                QCOMPARE(shown.dumps.size(), 1);
-                const QJsonObject page = shown.dumps[0];
-                const int frame = leaf.startsWith(QStringLiteral("解比例")) ? 8 : leaf.startsWith(QStringLiteral("分数转小数")) ? 2 : 7;
-                QVERIFY2(control(page, QStringLiteral("Frame1(%1)").arg(frame))[QStringLiteral("visible")].toBool(), qPrintable(leaf));
-                QCOMPARE(control(page, QStringLiteral("Frame1(%1)").arg(frame))[QStringLiteral("caption")].toString(), leaf);
-                QVERIFY(!control(page, QStringLiteral("Picture14"))[QStringLiteral("visible")].toBool());
+        for (const QString& leaf : ExerciseCatalogue::tab(fractionTab).exerciseTypes()) {
+            const QStringList opening{command("seed", 19), command("tab", fractionTab), command("click", leaf)};
+            const Run shown = drive(opening + QStringList{command("dump")});
+            QCOMPARE(shown.dumps.size(), 1);
+            const QJsonObject page = shown.dumps[0];
+            const int frame = leaf.startsWith(QStringLiteral("解比例")) ? 8 : leaf.startsWith(QStringLiteral("分数转小数")) ? 2 : 7;
+            QVERIFY2(control(page, QStringLiteral("Frame1(%1)").arg(frame))[QStringLiteral("visible")].toBool(), qPrintable(leaf));
+            QCOMPARE(control(page, QStringLiteral("Frame1(%1)").arg(frame))[QStringLiteral("caption")].toString(), leaf);
+            QVERIFY(!control(page, QStringLiteral("Picture14"))[QStringLiteral("visible")].toBool());
 
-                const PracticePage controls = practicePage(practice.form(), frame);
-                const QString submit = frame == 7 ? QStringLiteral("Command16") : frame == 8 ? QStringLiteral("Command18") : QStringLiteral("Command6");
-                const QString boxes[2] = {frame == 7 ? QStringLiteral("Text9") : frame == 8 ? QStringLiteral("Text11") : QStringLiteral("Text3"),
-                                          QStringLiteral("Text10")};
-                QStringList answering = opening;
-                for (int part = 0; part < int(controls.boxes.size()); ++part) {
-                    const QJsonArray keys = page[part == 0 ? QStringLiteral("mainKey") : QStringLiteral("secondKey")].toArray();
-                    for (int i = 0; i < 10; ++i)
-                        answering << command("type", QStringLiteral("%1(%2)").arg(boxes[part]).arg(i), keys[i].toString());
-                }
-                answering << command("press", submit) << command("dump");
-                const Run marked = drive(answering);
-                QCOMPARE(marked.dumps.size(), 1);
-                QVERIFY2(marked.errors.isEmpty(), qPrintable(marked.errors));
-                const QString summary = frame == 7 ? QStringLiteral("Label26") : frame == 8 ? QStringLiteral("Label30") : QStringLiteral("Label7");
-                QVERIFY2(control(marked.dumps[0], summary)[QStringLiteral("caption")].toString().contains(QStringLiteral(" 10道题")),
-                         qPrintable(leaf + QStringLiteral(": ") + control(marked.dumps[0], summary)[QStringLiteral("caption")].toString()));
+            const PracticePage controls = practicePage(practice.form(), frame);
+            const QString submit = frame == 7 ? QStringLiteral("Command16") : frame == 8 ? QStringLiteral("Command18") : QStringLiteral("Command6");
+            const QString boxes[2] = {frame == 7 ? QStringLiteral("Text9") : frame == 8 ? QStringLiteral("Text11") : QStringLiteral("Text3"),
+                                      QStringLiteral("Text10")};
+            QStringList answering = opening;
+            for (int part = 0; part < int(controls.boxes.size()); ++part) {
+                const QJsonArray keys = page[part == 0 ? QStringLiteral("mainKey") : QStringLiteral("secondKey")].toArray();
+                for (int i = 0; i < 10; ++i)
+                    answering << command("type", QStringLiteral("%1(%2)").arg(boxes[part]).arg(i), keys[i].toString());
             }
+            answering << command("press", submit) << command("dump");
+            const Run marked = drive(answering);
+            QCOMPARE(marked.dumps.size(), 1);
+            QVERIFY2(marked.errors.isEmpty(), qPrintable(marked.errors));
+            const QString summary = frame == 7 ? QStringLiteral("Label26") : frame == 8 ? QStringLiteral("Label30") : QStringLiteral("Label7");
+            QVERIFY2(control(marked.dumps[0], summary)[QStringLiteral("caption")].toString().contains(QStringLiteral(" 10道题")),
+                     qPrintable(leaf + QStringLiteral(": ") + control(marked.dumps[0], summary)[QStringLiteral("caption")].toString()));
         }
     }
 };

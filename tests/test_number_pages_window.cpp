@@ -81,10 +81,9 @@ private slots:
     void rowsFitTheRealFont_data()
     {
         QTest::addColumn<QString>("type");
-        for (const TopicCategory& category : ExerciseCatalogue::tab(patternTab).categories)
-            for (const QString& name : category.exerciseTypes)
-                if (name != pictureType)
-                    QTest::newRow(qPrintable(name)) << name;
+        for (const QString& name : ExerciseCatalogue::tab(patternTab).exerciseTypes())
+            if (name != pictureType)
+                QTest::newRow(qPrintable(name)) << name;
     }
     void rowsFitTheRealFont()
     {

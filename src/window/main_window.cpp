@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -28,7 +29,6 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTabBar>
-#include <QHeaderView>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -339,7 +339,7 @@ QWidget* MainWindow::createWidget(const Form::Entry& entry, QWidget* container)
         tree->setAccessibleName(QStringLiteral("题目类型"));
         tree->setAccessibleDescription(QStringLiteral("选一种题目，按 Enter 或点一下，就出一页新题"));
         setFormFont(tree, fontOfSize(10.5));
-        tree->header()->setFont(fontOfSize(10.5));
+        setFormFont(tree->header(), fontOfSize(10.5)); // hidden, but it measures its text all the same
         tree->setIndentation(currentZoom.toPixels(treeIndentation));
         tree->viewport()->installEventFilter(this);
         tree->installEventFilter(this);

@@ -17,9 +17,8 @@ std::vector<int> tabsWith(const QString& exerciseType)
 {
     std::vector<int> tabs;
     for (int tab = 1; tab <= practiceTabCount; ++tab)
-        for (const TopicCategory& category : ExerciseCatalogue::tab(tab).categories)
-            if (category.exerciseTypes.contains(exerciseType))
-                tabs.push_back(tab);
+        if (ExerciseCatalogue::tab(tab).exerciseTypes().contains(exerciseType))
+            tabs.push_back(tab);
     return tabs;
 }
 
